@@ -1,0 +1,50 @@
+#include "ProgramIcon.h"
+
+namespace {
+
+struct IconGeometry {
+    int discDiameter; // the disc starts at pixel 0 on both axes
+    int barFirst, barLast; // the plus sign's thickness, on both axes
+    int armFirst, armLast; // the plus sign's length, on both axes
+};
+
+// 32 x 32: a disc over columns and rows 0 to 30, bars 5 thick and 19 long.
+// 16 x 16: a disc filling the image, bars 2 thick and 10 long.
+IconGeometry geometryFor(int size) {
+    if (size >= 32)
+        return {31, 13, 17, 6, 24};
+    return {16, 7, 8, 3, 12};
+}
+
+bool within(int value, int first, int last) { return value >= first && value <= last; }
+
+} // namespace
+
+IconColour iconPixel(int size, int x, int y) {
+    const IconGeometry g = geometryFor(size);
+    // In half pixels, so the centre of an even-sized disc needs no fractions.
+    const int dx = 2 * x - (g.discDiameter - 1);
+    const int dy = 2 * y - (g.discDiameter - 1);
+    if (dx * dx + dy * dy > g.discDiameter * g.discDiameter)
+        return IconColour::Transparent;
+    const bool horizontalBar = within(y, g.barFirst, g.barLast) && within(x, g.armFirst, g.armLast);
+    const bool verticalBar = within(x, g.barFirst, g.barLast) && within(y, g.armFirst, g.armLast);
+    return horizontalBar || verticalBar ? IconColour::White : IconColour::Blue;
+}
+
+QImage programIconImage(int size) {
+    QImage image(size, size, QImage::Format_Indexed8);
+    image.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)});
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            image.setPixel(x, y, static_cast<uint>(iconPixel(size, x, y)));
+    }
+    return image;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(programIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(programIconImage(32)));
+    return icon;
+}

@@ -1,0 +1,17 @@
+#include "WidgetButton.h"
+
+#include <QPushButton>
+
+namespace platform {
+
+WidgetButton::WidgetButton(DefaultButtonRule& rule, QWidget* parent, const char* objectName)
+    : Button(rule), m_button(new QPushButton(parent)) {
+    m_button->setObjectName(QString::fromLatin1(objectName));
+    m_button->setAutoDefault(false);
+}
+
+void WidgetButton::click() { m_button->click(); }
+
+void WidgetButton::showDefaultEmphasis(bool on) { m_button->setDefault(on); }
+
+} // namespace platform
