@@ -1,0 +1,111 @@
+#include "WindowDriver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "Application.h"
+#include "Form1.h"
+#include "MemoryControls.h"
+
+namespace testing {
+
+void prepareTestApplication() {
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+WindowDriver::WindowDriver() {
+    prepareTestApplication();
+    QGuiApplication::clipboard()->setText(QString(), QClipboard::Clipboard);
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    // Bare Xvfb runs no window manager, so nothing activates a new window by itself.
+    m_form->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_form.get()))
+        qFatal("the calculator window never became active");
+}
+
+WindowDriver::~WindowDriver() = default;
+
+void WindowDriver::click(QWidget& widget) {
+    const QPoint centre = widget.mapTo(m_form.get(), widget.rect().center());
+    QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void WindowDriver::click(platform::WidgetButton& button) { click(button.widget()); }
+
+void WindowDriver::press(const QString& keys) {
+    for (const std::string& key : captions(keys.toStdString())) {
+        const QString caption = QString::fromStdString(key);
+        if (caption.startsWith(QLatin1Char('\'')))
+            typeIntoDisplay(caption.mid(1));
+        else if (caption == QLatin1String("Enter"))
+            pressEnter();
+        else
+            click(buttonWithCaption(caption));
+    }
+}
+
+void WindowDriver::typeIntoDisplay(const QString& text) {
+    QLineEdit& display = m_form->Text1.widget();
+    click(display);
+    display.selectAll();
+    for (const QChar character : text)
+        QTest::keyClick(m_form->windowHandle(), character.toLatin1());
+}
+
+void WindowDriver::pressEnter() { QTest::keyClick(m_form->windowHandle(), Qt::Key_Return); }
+
+platform::WidgetButton& WindowDriver::buttonWithCaption(const QString& caption) {
+    Form1& f = *m_form;
+    platform::WidgetButton* buttons[] = {
+        &f.Command1, &f.Command2, &f.Command3, &f.Command4, &f.Command5, &f.Command6,
+        &f.Command7, &f.Command8, &f.Command9, &f.Command10, &f.Somma, &f.Differenza,
+        &f.Prodotto, &f.Divisione, &f.Risultato, &f.Cancella, &f.Radice, &f.Potenza,
+        &f.Reciproco, &f.Percentuale, &f.Guida, &f.LogaritmoDecimale, &f.Logaritmo,
+        &f.FunzioneInversa,
+    };
+    for (platform::WidgetButton* button : buttons) {
+        if (button->widget().text() == caption)
+            return *button;
+    }
+    qFatal("no button with caption %s", qPrintable(caption));
+}
+
+QString WindowDriver::display() const { return m_form->Text1.widget().text(); }
+
+QString WindowDriver::indicator() const { return m_form->Text2.widget().text(); }
+
+QString WindowDriver::digitList() const {
+    QString joined;
+    const QListWidget& list = m_form->List1.widget();
+    for (int i = 0; i < list.count(); ++i)
+        joined += list.item(i)->text();
+    return joined;
+}
+
+QString WindowDriver::defaultButton() {
+    QString holder;
+    for (QPushButton* button : m_form->findChildren<QPushButton*>()) {
+        // The rule and the drawn emphasis must agree; a second holder is a broken rule.
+        const bool ruled = buttonWithCaption(button->text()).isDefault();
+        if (ruled != button->isDefault())
+            qFatal("%s: rule and emphasis disagree", qPrintable(button->objectName()));
+        if (ruled) {
+            if (!holder.isEmpty())
+                qFatal("two default buttons: %s and %s", qPrintable(holder),
+                       qPrintable(button->text()));
+            holder = button->text();
+        }
+    }
+    return holder;
+}
+
+} // namespace testing

@@ -1,0 +1,50 @@
+#pragma once
+
+// Drives the real calculator window the way a user does: mouse clicks delivered through the
+// window's handle (so hit-testing is real and a widget covering a button would be caught),
+// typing into the display, and the Enter key.
+
+#include <QString>
+#include <memory>
+
+class Form1;
+class QWidget;
+namespace platform {
+class WidgetButton;
+}
+
+namespace testing {
+
+// Makes the running QApplication look as it does for users (style, fonts, translations). Once.
+void prepareTestApplication();
+
+class WindowDriver {
+public:
+    // A fresh Form1, shown, active and focused as at start; the clipboard emptied first.
+    WindowDriver();
+    ~WindowDriver();
+
+    Form1& form() { return *m_form; }
+
+    void click(platform::WidgetButton& button);
+    void click(QWidget& widget);
+    // Keys by caption, separated by blanks, as in the engine tests: "1 2 + 3 =". 'text types
+    // text into the display (after a click on it that selects what is there), Enter presses the
+    // Enter key wherever the focus is.
+    void press(const QString& keys);
+    void typeIntoDisplay(const QString& text);
+    void pressEnter();
+
+    platform::WidgetButton& buttonWithCaption(const QString& caption);
+    QString display() const;
+    QString indicator() const;
+    // The digit list's items joined.
+    QString digitList() const;
+    // The caption of the button holding the default-button property, or "" for none.
+    QString defaultButton();
+
+private:
+    std::unique_ptr<Form1> m_form;
+};
+
+} // namespace testing
