@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,6 +21,24 @@ void prepareTestApplication() {
         return;
     prepared = true;
     prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+void answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, inspect = std::move(inspect)] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            if (++*waited > 500)
+                qFatal("no message box opened within 10 s");
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        inspect(*box);
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll->start(20);
 }
 
 WindowDriver::WindowDriver() {

@@ -5,9 +5,11 @@
 // typing into the display, and the Enter key.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class Form1;
+class QMessageBox;
 class QWidget;
 namespace platform {
 class WidgetButton;
@@ -17,6 +19,11 @@ namespace testing {
 
 // Makes the running QApplication look as it does for users (style, fonts, translations). Once.
 void prepareTestApplication();
+
+// Waits, with the event loop running, for the next modal message box; hands it to `inspect`
+// while it is open, then closes it with its OK button. Returns at once: call it before the click
+// that opens the box, which returns when the box is closed. Fails the test run if no box opens.
+void answerNextMessageBox(std::function<void(QMessageBox&)> inspect);
 
 class WindowDriver {
 public:

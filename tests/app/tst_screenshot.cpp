@@ -1,0 +1,51 @@
+// What the X server really shows: the window grabbed from the screen, its colours checked at
+// known points (background, the "=" and "2ndF" faces, the display and the indicator).
+
+#include <QScreen>
+#include <QtTest>
+
+#include "Form1.h"
+#include "WindowDriver.h"
+
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { testing::prepareTestApplication(); }
+    void coloursAtKnownPoints_data();
+    void coloursAtKnownPoints();
+};
+
+void ScreenshotTest::coloursAtKnownPoints_data() {
+    QTest::addColumn<QPoint>("point"); // in the window's client area, in pixels
+    QTest::addColumn<QColor>("colour");
+    const QColor teal(0, 128, 128), display(221, 255, 255);
+    QTest::newRow("background, top left") << QPoint(1, 1) << teal;
+    QTest::newRow("background, between display and keys") << QPoint(116, 60) << teal;
+    QTest::newRow("background, bottom right") << QPoint(231, 275) << teal;
+    QTest::newRow("background, between keys") << QPoint(52, 130) << teal;
+    QTest::newRow("= face") << QPoint(140, 236) << QColor(128, 255, 128);
+    QTest::newRow("= face, far end") << QPoint(212, 260) << QColor(128, 255, 128);
+    QTest::newRow("2ndF face") << QPoint(19, 83) << QColor(255, 128, 0);
+    QTest::newRow("C face") << QPoint(140, 83) << QColor(192, 192, 192);
+    QTest::newRow("digit face") << QPoint(19, 115) << QColor(224, 224, 224);
+    QTest::newRow("display") << QPoint(150, 28) << display;
+    QTest::newRow("indicator") << QPoint(20, 28) << display;
+}
+
+void ScreenshotTest::coloursAtKnownPoints() {
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+    testing::WindowDriver driver;
+    Form1& form = driver.form();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(100);
+    const QPoint origin = form.mapToGlobal(QPoint(0, 0));
+    const QImage shot =
+        form.screen()->grabWindow(0, origin.x(), origin.y(), form.width(), form.height()).toImage();
+    QCOMPARE(shot.size(), form.size());
+    QCOMPARE(shot.pixelColor(point).name(), colour.name());
+}
+
+QTEST_MAIN(ScreenshotTest)
+#include "tst_screenshot.moc"
