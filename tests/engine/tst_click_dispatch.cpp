@@ -11,6 +11,8 @@
 
 using engine::ArithmeticError;
 
+Q_DECLARE_METATYPE(std::function<void()>)
+
 class ClickDispatchTest : public QObject {
     Q_OBJECT
 
@@ -62,6 +64,5 @@ void ClickDispatchTest::saysNothingWhenAClickSucceeds() {
     QVERIFY(box.shown.empty());
 }
 
-Q_DECLARE_METATYPE(std::function<void()>)
 QTEST_APPLESS_MAIN(ClickDispatchTest)
 #include "tst_click_dispatch.moc"
