@@ -48,10 +48,18 @@ const std::array<ButtonLayout, 24> kButtonLayouts{{
 
 // The display is right-aligned so the indicator, which covers its left end, never hides digits.
 const std::array<TextBoxLayout, 2> kTextBoxLayouts{{
-    {&Form1::Text1, {60, 240, 3375, 375}, kDisplayBackground, QColor(0, 0, 0),
-     {"System", 13, true}, Qt::AlignRight | Qt::AlignVCenter},
-    {&Form1::Text2, {180, 280, 735, 285}, kDisplayBackground, kSecondFunctionFace,
-     {"Arial", 11, true}, Qt::AlignLeft | Qt::AlignVCenter},
+    {&Form1::Text1,
+     {60, 240, 3375, 375},
+     kDisplayBackground,
+     QColor(0, 0, 0),
+     {"System", 13, true},
+     Qt::AlignRight | Qt::AlignVCenter},
+    {&Form1::Text2,
+     {180, 280, 735, 285},
+     kDisplayBackground,
+     kSecondFunctionFace,
+     {"Arial", 11, true},
+     Qt::AlignLeft | Qt::AlignVCenter},
 }};
 
 const std::array<ToolTip, 4> kButtonToolTips{{
@@ -69,8 +77,7 @@ QRect pixelRect(const TwipRect& place) {
     const auto pixels = [](int twips) {
         return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
     };
-    return QRect(pixels(place.left), pixels(place.top), pixels(place.width),
-                 pixels(place.height));
+    return QRect(pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
 }
 
 QFont controlFont(const FontSpec& spec) {

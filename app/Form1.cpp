@@ -7,9 +7,9 @@
 #include <QScreen>
 
 #include "ControlLayout.h"
-#include "platform/ButtonFaceStyle.h"
 #include "ProgramIcon.h"
 #include "Wiring.h"
+#include "platform/ButtonFaceStyle.h"
 
 namespace {
 
@@ -33,9 +33,11 @@ Form1::Form1()
       LogaritmoDecimale(m_defaultButton, this, "LogaritmoDecimale"),
       Logaritmo(m_defaultButton, this, "Logaritmo"),
       FunzioneInversa(m_defaultButton, this, "FunzioneInversa"), Text2(this, "Text2"),
-      m_messages(this), m_enterKey(m_defaultButton, this),
-      m_controls{Text1,   Text2,     List1,       Somma,           Differenza, Prodotto,
-                 Divisione, Potenza, Percentuale, FunzioneInversa, m_clipboard} {
+      m_messages(this),
+      m_enterKey(m_defaultButton, this), m_controls{Text1,           Text2,      List1,
+                                                    Somma,           Differenza, Prodotto,
+                                                    Divisione,       Potenza,    Percentuale,
+                                                    FunzioneInversa, m_clipboard} {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(programIcon());
@@ -87,15 +89,32 @@ void Form1::layOutControls() {
 void Form1::setTabOrder() {
     // List1 is hidden and never takes the focus, so the chain simply leaves it out.
     QWidget* order[] = {
-        &Command1.widget(),  &Command2.widget(),        &Command3.widget(),
-        &Command4.widget(),  &Command5.widget(),        &Command6.widget(),
-        &Command7.widget(),  &Command8.widget(),        &Command9.widget(),
-        &Command10.widget(), &Text1.widget(),           &Somma.widget(),
-        &Differenza.widget(), &Prodotto.widget(),       &Divisione.widget(),
-        &Risultato.widget(), &Cancella.widget(),        &Radice.widget(),
-        &Potenza.widget(),   &Reciproco.widget(),       &Percentuale.widget(),
-        &Guida.widget(),     &LogaritmoDecimale.widget(), &Logaritmo.widget(),
-        &FunzioneInversa.widget(), &Text2.widget(),
+        &Command1.widget(),
+        &Command2.widget(),
+        &Command3.widget(),
+        &Command4.widget(),
+        &Command5.widget(),
+        &Command6.widget(),
+        &Command7.widget(),
+        &Command8.widget(),
+        &Command9.widget(),
+        &Command10.widget(),
+        &Text1.widget(),
+        &Somma.widget(),
+        &Differenza.widget(),
+        &Prodotto.widget(),
+        &Divisione.widget(),
+        &Risultato.widget(),
+        &Cancella.widget(),
+        &Radice.widget(),
+        &Potenza.widget(),
+        &Reciproco.widget(),
+        &Percentuale.widget(),
+        &Guida.widget(),
+        &LogaritmoDecimale.widget(),
+        &Logaritmo.widget(),
+        &FunzioneInversa.widget(),
+        &Text2.widget(),
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -3,7 +3,7 @@
 namespace {
 
 struct IconGeometry {
-    int discDiameter; // the disc starts at pixel 0 on both axes
+    int discDiameter;      // the disc starts at pixel 0 on both axes
     int barFirst, barLast; // the plus sign's thickness, on both axes
     int armFirst, armLast; // the plus sign's length, on both axes
 };
@@ -16,7 +16,9 @@ IconGeometry geometryFor(int size) {
     return {16, 7, 8, 3, 12};
 }
 
-bool within(int value, int first, int last) { return value >= first && value <= last; }
+bool within(int value, int first, int last) {
+    return value >= first && value <= last;
+}
 
 } // namespace
 

@@ -6,9 +6,10 @@
 
 int main(int argc, char* argv[]) {
     if (!displayAvailable()) {
-        std::fputs("brenoldi: nessuno schermo grafico (DISPLAY non impostato): avviare il programma "
-                   "da una sessione grafica, oppure con xvfb-run.\n",
-                   stderr);
+        std::fputs(
+            "brenoldi: nessuno schermo grafico (DISPLAY non impostato): avviare il programma "
+            "da una sessione grafica, oppure con xvfb-run.\n",
+            stderr);
         return 1;
     }
     QApplication application(argc, argv);

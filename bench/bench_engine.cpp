@@ -15,8 +15,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-template <class Work>
-double secondsFor(Work&& work) {
+template <class Work> double secondsFor(Work&& work) {
     const auto start = Clock::now();
     work();
     return std::chrono::duration<double>(Clock::now() - start).count();

@@ -21,13 +21,20 @@ double finite(double result) {
 
 } // namespace
 
-ArithmeticError::ArithmeticError(Kind kind) : std::runtime_error("arithmetic error"), m_kind(kind) {}
+ArithmeticError::ArithmeticError(Kind kind)
+    : std::runtime_error("arithmetic error"), m_kind(kind) {}
 
-double add(double left, double right) { return finite(left + right); }
+double add(double left, double right) {
+    return finite(left + right);
+}
 
-double subtract(double left, double right) { return finite(left - right); }
+double subtract(double left, double right) {
+    return finite(left - right);
+}
 
-double multiply(double left, double right) { return finite(left * right); }
+double multiply(double left, double right) {
+    return finite(left * right);
+}
 
 double divide(double left, double right) {
     if (right == 0.0)

@@ -24,16 +24,36 @@ void AppendDigit(Controls& form, int digit) {
     form.Text1.setText(shown);
 }
 
-void Command1_Click(Controls& form) { AppendDigit(form, 1); }
-void Command2_Click(Controls& form) { AppendDigit(form, 2); }
-void Command3_Click(Controls& form) { AppendDigit(form, 3); }
-void Command4_Click(Controls& form) { AppendDigit(form, 4); }
-void Command5_Click(Controls& form) { AppendDigit(form, 5); }
-void Command6_Click(Controls& form) { AppendDigit(form, 6); }
-void Command7_Click(Controls& form) { AppendDigit(form, 7); }
-void Command8_Click(Controls& form) { AppendDigit(form, 8); }
-void Command9_Click(Controls& form) { AppendDigit(form, 9); }
-void Command10_Click(Controls& form) { AppendDigit(form, 0); }
+void Command1_Click(Controls& form) {
+    AppendDigit(form, 1);
+}
+void Command2_Click(Controls& form) {
+    AppendDigit(form, 2);
+}
+void Command3_Click(Controls& form) {
+    AppendDigit(form, 3);
+}
+void Command4_Click(Controls& form) {
+    AppendDigit(form, 4);
+}
+void Command5_Click(Controls& form) {
+    AppendDigit(form, 5);
+}
+void Command6_Click(Controls& form) {
+    AppendDigit(form, 6);
+}
+void Command7_Click(Controls& form) {
+    AppendDigit(form, 7);
+}
+void Command8_Click(Controls& form) {
+    AppendDigit(form, 8);
+}
+void Command9_Click(Controls& form) {
+    AppendDigit(form, 9);
+}
+void Command10_Click(Controls& form) {
+    AppendDigit(form, 0);
+}
 
 void Cancella_Click(Controls& form) {
     form.List1.clear();

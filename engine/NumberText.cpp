@@ -16,8 +16,12 @@ constexpr int kSignificantDigits = 15;
 // Exponents are only compared against the double range; saturating far above it is harmless.
 constexpr std::int64_t kExponentCap = std::int64_t{1} << 40;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Walks a text with the blanks taken out.
 class Cursor {
@@ -56,7 +60,7 @@ std::int64_t saturate(std::int64_t value) {
 bool readMantissa(Cursor& in, Numeral& number) {
     bool anyDigit = false;
     bool afterPoint = false;
-    std::int64_t integerDigits = 0; // significant digits before the point
+    std::int64_t integerDigits = 0;   // significant digits before the point
     std::int64_t zerosAfterPoint = 0; // zeros between the point and the first significant digit
     for (char c = in.peek();; c = in.peek()) {
         if (isDigit(c)) {

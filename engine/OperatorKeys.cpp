@@ -17,11 +17,23 @@ void SelectOperation(Controls& form, platform::Button& key) {
     key.setDefault(true);
 }
 
-void Somma_Click(Controls& form) { SelectOperation(form, form.Somma); }
-void Differenza_Click(Controls& form) { SelectOperation(form, form.Differenza); }
-void Prodotto_Click(Controls& form) { SelectOperation(form, form.Prodotto); }
-void Divisione_Click(Controls& form) { SelectOperation(form, form.Divisione); }
-void Potenza_Click(Controls& form) { SelectOperation(form, form.Potenza); }
-void Percentuale_Click(Controls& form) { SelectOperation(form, form.Percentuale); }
+void Somma_Click(Controls& form) {
+    SelectOperation(form, form.Somma);
+}
+void Differenza_Click(Controls& form) {
+    SelectOperation(form, form.Differenza);
+}
+void Prodotto_Click(Controls& form) {
+    SelectOperation(form, form.Prodotto);
+}
+void Divisione_Click(Controls& form) {
+    SelectOperation(form, form.Divisione);
+}
+void Potenza_Click(Controls& form) {
+    SelectOperation(form, form.Potenza);
+}
+void Percentuale_Click(Controls& form) {
+    SelectOperation(form, form.Percentuale);
+}
 
 } // namespace engine

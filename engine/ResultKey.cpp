@@ -16,7 +16,9 @@ constexpr const char* kImpossible = "Impossibile";
 constexpr const char* kIndeterminate = "Indeterminata";
 constexpr double kPercent = 100;
 
-double displayValue(Controls& form) { return TextToNumber(form.Text1.text()); }
+double displayValue(Controls& form) {
+    return TextToNumber(form.Text1.text());
+}
 
 } // namespace
 

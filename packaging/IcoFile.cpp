@@ -10,9 +10,22 @@ namespace {
 // Black, maroon, green, olive, navy, purple, teal, silver, grey, red, lime, yellow, blue,
 // fuchsia, aqua, white: the order every 16-colour bitmap assumes.
 constexpr std::array<std::array<unsigned char, 3>, 16> kPalette{{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0}, {0, 0, 128}, {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 constexpr int kBlue = 12;
 constexpr int kWhite = 15;
@@ -30,7 +43,9 @@ void put32(QByteArray& out, quint32 value) {
     out.append(bytes, 4);
 }
 
-int rowBytes(int bits) { return ((bits + 31) / 32) * 4; }
+int rowBytes(int bits) {
+    return ((bits + 31) / 32) * 4;
+}
 
 int paletteIndex(IconColour colour) {
     return colour == IconColour::White ? kWhite : (colour == IconColour::Blue ? kBlue : 0);

@@ -4,9 +4,13 @@
 
 namespace platform {
 
-Button::~Button() { m_rule.forget(*this); }
+Button::~Button() {
+    m_rule.forget(*this);
+}
 
-bool Button::isDefault() const { return m_rule.holder() == this; }
+bool Button::isDefault() const {
+    return m_rule.holder() == this;
+}
 
 void Button::setDefault(bool on) {
     if (on)

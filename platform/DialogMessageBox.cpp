@@ -11,8 +11,7 @@ namespace platform {
 
 void DialogMessageBox::show(std::string_view text, Icon icon) {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QCoreApplication::applicationName(), fromUtf8(text), QMessageBox::Ok,
-                    m_parent);
+                    QCoreApplication::applicationName(), fromUtf8(text), QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);

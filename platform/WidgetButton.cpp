@@ -10,8 +10,12 @@ WidgetButton::WidgetButton(DefaultButtonRule& rule, QWidget* parent, const char*
     m_button->setAutoDefault(false);
 }
 
-void WidgetButton::click() { m_button->click(); }
+void WidgetButton::click() {
+    m_button->click();
+}
 
-void WidgetButton::showDefaultEmphasis(bool on) { m_button->setDefault(on); }
+void WidgetButton::showDefaultEmphasis(bool on) {
+    m_button->setDefault(on);
+}
 
 } // namespace platform

@@ -13,7 +13,9 @@ WidgetListBox::WidgetListBox(QWidget* parent, const char* objectName)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void WidgetListBox::addItem(std::string_view item) { m_list->addItem(fromUtf8(item)); }
+void WidgetListBox::addItem(std::string_view item) {
+    m_list->addItem(fromUtf8(item));
+}
 
 std::string WidgetListBox::item(std::size_t index) const {
     if (index >= count())
@@ -21,8 +23,12 @@ std::string WidgetListBox::item(std::size_t index) const {
     return toUtf8(m_list->item(static_cast<int>(index))->text());
 }
 
-std::size_t WidgetListBox::count() const { return static_cast<std::size_t>(m_list->count()); }
+std::size_t WidgetListBox::count() const {
+    return static_cast<std::size_t>(m_list->count());
+}
 
-void WidgetListBox::clear() { m_list->clear(); }
+void WidgetListBox::clear() {
+    m_list->clear();
+}
 
 } // namespace platform

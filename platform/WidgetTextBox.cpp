@@ -14,8 +14,12 @@ WidgetTextBox::WidgetTextBox(QWidget* parent, const char* objectName)
     m_edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
-std::string WidgetTextBox::text() const { return toUtf8(m_edit->text()); }
+std::string WidgetTextBox::text() const {
+    return toUtf8(m_edit->text());
+}
 
-void WidgetTextBox::setText(std::string_view text) { m_edit->setText(fromUtf8(text)); }
+void WidgetTextBox::setText(std::string_view text) {
+    m_edit->setText(fromUtf8(text));
+}
 
 } // namespace platform

@@ -121,7 +121,8 @@ void Form1Test::buttons() {
     QFETCH(bool, bold);
 
     testing::WindowDriver driver;
-    auto* button = driver.form().findChild<QPushButton*>(QString::fromLatin1(QTest::currentDataTag()));
+    auto* button =
+        driver.form().findChild<QPushButton*>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(button);
     QCOMPARE(button->text(), caption);
     QCOMPARE(button->geometry(), place);
@@ -147,8 +148,8 @@ void Form1Test::textBoxes_data() {
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("foreground");
     QTest::addColumn<int>("pixelSize");
-    QTest::newRow("Text1") << pixels(60, 240, 3375, 375) << QColor(221, 255, 255)
-                           << QColor(0, 0, 0) << 13;
+    QTest::newRow("Text1") << pixels(60, 240, 3375, 375) << QColor(221, 255, 255) << QColor(0, 0, 0)
+                           << 13;
     QTest::newRow("Text2") << pixels(180, 280, 735, 285) << QColor(221, 255, 255)
                            << QColor(255, 128, 0) << 11;
 }
@@ -194,11 +195,13 @@ void Form1Test::everyControlIsNamedAndNoneIsExtra() {
     for (QWidget* child : driver.form().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         names << child->objectName();
     names.sort();
-    QStringList expected{
-        "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
-        "Command8", "Command9", "Command10", "List1", "Text1", "Somma", "Differenza",
-        "Prodotto", "Divisione", "Risultato", "Cancella", "Radice", "Potenza", "Reciproco",
-        "Percentuale", "Guida", "LogaritmoDecimale", "Logaritmo", "FunzioneInversa", "Text2"};
+    QStringList expected{"Command1",  "Command2",        "Command3", "Command4",
+                         "Command5",  "Command6",        "Command7", "Command8",
+                         "Command9",  "Command10",       "List1",    "Text1",
+                         "Somma",     "Differenza",      "Prodotto", "Divisione",
+                         "Risultato", "Cancella",        "Radice",   "Potenza",
+                         "Reciproco", "Percentuale",     "Guida",    "LogaritmoDecimale",
+                         "Logaritmo", "FunzioneInversa", "Text2"};
     expected.sort();
     QCOMPARE(names, expected);
 }
@@ -246,11 +249,33 @@ void Form1Test::tabOrderSkipsTheDigitList() {
         QTest::keyClick(driver.form().windowHandle(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    const QStringList expected{
-        "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
-        "Command8", "Command9", "Command10", "Text1", "Somma", "Differenza", "Prodotto",
-        "Divisione", "Risultato", "Cancella", "Radice", "Potenza", "Reciproco", "Percentuale",
-        "Guida", "LogaritmoDecimale", "Logaritmo", "FunzioneInversa", "Text2", "Command1"};
+    const QStringList expected{"Command1",
+                               "Command2",
+                               "Command3",
+                               "Command4",
+                               "Command5",
+                               "Command6",
+                               "Command7",
+                               "Command8",
+                               "Command9",
+                               "Command10",
+                               "Text1",
+                               "Somma",
+                               "Differenza",
+                               "Prodotto",
+                               "Divisione",
+                               "Risultato",
+                               "Cancella",
+                               "Radice",
+                               "Potenza",
+                               "Reciproco",
+                               "Percentuale",
+                               "Guida",
+                               "LogaritmoDecimale",
+                               "Logaritmo",
+                               "FunzioneInversa",
+                               "Text2",
+                               "Command1"};
     QCOMPARE(visited, expected);
 }
 
@@ -293,10 +318,18 @@ void Form1Test::enterFromTheDisplayClicksTheDefault_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("defaultButton");
-    QTest::newRow("= at start") << "'007 Enter" << "007" << "=";
-    QTest::newRow("pending operator again") << "5 + '2.5 Enter 3 =" << "5.5" << "+";
-    QTest::newRow("2ndF turns off") << "2ndF '4 Enter" << "4" << "";
-    QTest::newRow("no default clicks nothing") << "2ndF 2ndF '4 Enter" << "4" << "";
+    QTest::newRow("= at start") << "'007 Enter"
+                                << "007"
+                                << "=";
+    QTest::newRow("pending operator again") << "5 + '2.5 Enter 3 ="
+                                            << "5.5"
+                                            << "+";
+    QTest::newRow("2ndF turns off") << "2ndF '4 Enter"
+                                    << "4"
+                                    << "";
+    QTest::newRow("no default clicks nothing") << "2ndF 2ndF '4 Enter"
+                                               << "4"
+                                               << "";
 }
 
 void Form1Test::enterFromTheDisplayClicksTheDefault() {

@@ -3,39 +3,15 @@
 
 #include <QClipboard>
 #include <QMessageBox>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QtTest>
+
+#include "OtherProgram.h"
 
 #include "Form1.h"
 #include "WindowDriver.h"
 
-namespace {
-
-QByteArray runXclip(const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), arguments);
-    if (!xclip.waitForStarted(5000))
-        qFatal("xclip could not be started (Debian package xclip)");
-    if (!input.isNull())
-        xclip.write(input);
-    xclip.closeWriteChannel();
-    // Spins the event loop: this process owns the clipboard and must answer xclip meanwhile.
-    QSignalSpy finished(&xclip, &QProcess::finished);
-    if (!finished.wait(10000))
-        qFatal("xclip did not finish");
-    return xclip.readAllStandardOutput();
-}
-
-const QStringList kClipboardSelection{QStringLiteral("-selection"), QStringLiteral("clipboard")};
-
-QByteArray otherProgramReads() { return runXclip(QStringList{"-o"} + kClipboardSelection); }
-
-void otherProgramCopies(const QByteArray& text) {
-    runXclip(QStringList{"-i"} + kClipboardSelection, text);
-}
-
-} // namespace
+using testing::otherProgramCopies;
+using testing::otherProgramReads;
 
 class KeySequencesTest : public QObject {
     Q_OBJECT
@@ -59,21 +35,58 @@ void KeySequencesTest::digitEntryAndClear_data() {
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("indicator");
 
-    QTest::newRow("three digits") << "1 2 3" << "123" << "123" << "";
-    QTest::newRow("leading zeros") << "0 0 7" << "007" << "007" << "";
-    QTest::newRow("every digit key") << "1 2 3 4 5 6 7 8 9 0" << "1234567890" << "1234567890"
+    QTest::newRow("three digits") << "1 2 3"
+                                  << "123"
+                                  << "123"
+                                  << "";
+    QTest::newRow("leading zeros") << "0 0 7"
+                                   << "007"
+                                   << "007"
+                                   << "";
+    QTest::newRow("every digit key") << "1 2 3 4 5 6 7 8 9 0"
+                                     << "1234567890"
+                                     << "1234567890"
                                      << "";
-    QTest::newRow("thirteenth digit unseen")
-        << "1 2 3 4 5 6 7 8 9 0 1 2 3" << "123456789012" << "1234567890123" << "";
-    QTest::newRow("digit replaces a result") << "1 2 + 3 = 4" << "4" << "4" << "";
-    QTest::newRow("digit replaces a message") << "7 / 0 = 5" << "5" << "5" << "";
-    QTest::newRow("digit discards typed text") << "'3.5 2" << "2" << "2" << "";
-    QTest::newRow("digits come back after typing") << "1 2 '12.5 3" << "123" << "123" << "";
-    QTest::newRow("typed text stays until a key") << "1 2 '12.5" << "12.5" << "12" << "";
-    QTest::newRow("C clears the entry") << "4 5 C" << "" << "" << "";
-    QTest::newRow("C blanks the indicator") << "2ndF 4 C" << "" << "" << "";
-    QTest::newRow("2ndF mid-entry") << "1 2ndF 2" << "12" << "12" << "2ndF";
-    QTest::newRow("C on nothing") << "C" << "" << "" << "";
+    QTest::newRow("thirteenth digit unseen") << "1 2 3 4 5 6 7 8 9 0 1 2 3"
+                                             << "123456789012"
+                                             << "1234567890123"
+                                             << "";
+    QTest::newRow("digit replaces a result") << "1 2 + 3 = 4"
+                                             << "4"
+                                             << "4"
+                                             << "";
+    QTest::newRow("digit replaces a message") << "7 / 0 = 5"
+                                              << "5"
+                                              << "5"
+                                              << "";
+    QTest::newRow("digit discards typed text") << "'3.5 2"
+                                               << "2"
+                                               << "2"
+                                               << "";
+    QTest::newRow("digits come back after typing") << "1 2 '12.5 3"
+                                                   << "123"
+                                                   << "123"
+                                                   << "";
+    QTest::newRow("typed text stays until a key") << "1 2 '12.5"
+                                                  << "12.5"
+                                                  << "12"
+                                                  << "";
+    QTest::newRow("C clears the entry") << "4 5 C"
+                                        << ""
+                                        << ""
+                                        << "";
+    QTest::newRow("C blanks the indicator") << "2ndF 4 C"
+                                            << ""
+                                            << ""
+                                            << "";
+    QTest::newRow("2ndF mid-entry") << "1 2ndF 2"
+                                    << "12"
+                                    << "12"
+                                    << "2ndF";
+    QTest::newRow("C on nothing") << "C"
+                                  << ""
+                                  << ""
+                                  << "";
 }
 
 void KeySequencesTest::digitEntryAndClear() {
@@ -94,27 +107,78 @@ void KeySequencesTest::calculations_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("defaultButton");
 
-    QTest::newRow("sum") << "1 2 + 3 =" << "15" << "12" << "+";
-    QTest::newRow("C keeps the operation") << "5 + 3 C 4 =" << "9" << "5" << "+";
-    QTest::newRow("difference") << "1 0 - 3 =" << "7" << "10" << "-";
-    QTest::newRow("divide by zero") << "7 / 0 =" << "Impossibile" << "7" << "/";
-    QTest::newRow("zero by zero") << "0 / 0 =" << "Indeterminata" << "0" << "/";
-    QTest::newRow("power") << "2 yX 1 0 =" << "1024" << "2" << "yX";
-    QTest::newRow("zero to the zero") << "0 yX 0 =" << "Indeterminata" << "0" << "yX";
-    QTest::newRow("percentage") << "2 0 0 % 1 5 =" << "30" << "200" << "%";
-    QTest::newRow("typed decimals") << "'0.1 + '0.2 =" << "0.3" << "0.1" << "+";
-    QTest::newRow("Enter in the display repeats the operator") << "5 + '2.5 Enter 3 =" << "5.5"
-                                                               << "2.5" << "+";
-    QTest::newRow("log replaces the first operand") << "1 2 + 1 0 0 log =" << "102" << "100"
+    QTest::newRow("sum") << "1 2 + 3 ="
+                         << "15"
+                         << "12"
+                         << "+";
+    QTest::newRow("C keeps the operation") << "5 + 3 C 4 ="
+                                           << "9"
+                                           << "5"
+                                           << "+";
+    QTest::newRow("difference") << "1 0 - 3 ="
+                                << "7"
+                                << "10"
+                                << "-";
+    QTest::newRow("divide by zero") << "7 / 0 ="
+                                    << "Impossibile"
+                                    << "7"
+                                    << "/";
+    QTest::newRow("zero by zero") << "0 / 0 ="
+                                  << "Indeterminata"
+                                  << "0"
+                                  << "/";
+    QTest::newRow("power") << "2 yX 1 0 ="
+                           << "1024"
+                           << "2"
+                           << "yX";
+    QTest::newRow("zero to the zero") << "0 yX 0 ="
+                                      << "Indeterminata"
+                                      << "0"
+                                      << "yX";
+    QTest::newRow("percentage") << "2 0 0 % 1 5 ="
+                                << "30"
+                                << "200"
+                                << "%";
+    QTest::newRow("typed decimals") << "'0.1 + '0.2 ="
+                                    << "0.3"
+                                    << "0.1"
+                                    << "+";
+    QTest::newRow("Enter in the display repeats the operator") << "5 + '2.5 Enter 3 ="
+                                                               << "5.5"
+                                                               << "2.5"
+                                                               << "+";
+    QTest::newRow("log replaces the first operand") << "1 2 + 1 0 0 log ="
+                                                    << "102"
+                                                    << "100"
                                                     << "+";
-    QTest::newRow("antilog") << "2ndF 2 log" << "100" << "2" << "";
-    QTest::newRow("antilog too large") << "2ndF 3 0 9 log" << "N° grande <max 308>" << "309" << "";
-    QTest::newRow("natural antilog too large") << "2ndF 7 1 0 ln" << "N° grande <max 709>"
-                                               << "710" << "";
-    QTest::newRow("root replaces the first operand") << "1 2 + 9 Rad =" << "12" << "9" << "+";
-    QTest::newRow("imaginary root") << "'-9 Rad" << "3 i" << "-9" << "=";
-    QTest::newRow("reciprocal") << "4 1/x" << "0.25" << "4" << "=";
-    QTest::newRow("2ndF ends the pending operation") << "5 + 2ndF 2ndF 3 =" << "3" << "5" << "";
+    QTest::newRow("antilog") << "2ndF 2 log"
+                             << "100"
+                             << "2"
+                             << "";
+    QTest::newRow("antilog too large") << "2ndF 3 0 9 log"
+                                       << "N° grande <max 308>"
+                                       << "309"
+                                       << "";
+    QTest::newRow("natural antilog too large") << "2ndF 7 1 0 ln"
+                                               << "N° grande <max 709>"
+                                               << "710"
+                                               << "";
+    QTest::newRow("root replaces the first operand") << "1 2 + 9 Rad ="
+                                                     << "12"
+                                                     << "9"
+                                                     << "+";
+    QTest::newRow("imaginary root") << "'-9 Rad"
+                                    << "3 i"
+                                    << "-9"
+                                    << "=";
+    QTest::newRow("reciprocal") << "4 1/x"
+                                << "0.25"
+                                << "4"
+                                << "=";
+    QTest::newRow("2ndF ends the pending operation") << "5 + 2ndF 2ndF 3 ="
+                                                     << "3"
+                                                     << "5"
+                                                     << "";
 }
 
 void KeySequencesTest::calculations() {

@@ -18,15 +18,15 @@ QRgb expectedPixel(int size, int x, int y) {
         const double dx = x - 15, dy = y - 15;
         if (dx * dx + dy * dy > 15.5 * 15.5)
             return 0;
-        const bool bar = (y >= 13 && y <= 17 && x >= 6 && x <= 24) ||
-                         (x >= 13 && x <= 17 && y >= 6 && y <= 24);
+        const bool bar =
+            (y >= 13 && y <= 17 && x >= 6 && x <= 24) || (x >= 13 && x <= 17 && y >= 6 && y <= 24);
         return bar ? kWhite : kBlue;
     }
     const double dx = x - 7.5, dy = y - 7.5;
     if (dx * dx + dy * dy > 8.0 * 8.0)
         return 0;
-    const bool bar = ((y == 7 || y == 8) && x >= 3 && x <= 12) ||
-                     ((x == 7 || x == 8) && y >= 3 && y <= 12);
+    const bool bar =
+        ((y == 7 || y == 8) && x >= 3 && x <= 12) || ((x == 7 || x == 8) && y >= 3 && y <= 12);
     return bar ? kWhite : kBlue;
 }
 
@@ -35,11 +35,15 @@ QString mismatch(const QImage& image, int size) {
         for (int x = 0; x < size; ++x) {
             const QRgb pixel = image.pixel(x, y);
             const QRgb want = expectedPixel(size, x, y);
-            const bool same = want == 0 ? qAlpha(pixel) == 0
-                                        : qAlpha(pixel) == 255 && (pixel & 0xffffff) == (want & 0xffffff);
+            const bool same = want == 0
+                                  ? qAlpha(pixel) == 0
+                                  : qAlpha(pixel) == 255 && (pixel & 0xffffff) == (want & 0xffffff);
             if (!same)
                 return QStringLiteral("pixel (%1, %2) of the %3 x %3 image is %4")
-                    .arg(x).arg(y).arg(size).arg(pixel, 8, 16);
+                    .arg(x)
+                    .arg(y)
+                    .arg(size)
+                    .arg(pixel, 8, 16);
         }
     }
     return {};
@@ -80,11 +84,11 @@ void ProgramIconTest::drawnPixels() {
 
 void ProgramIconTest::landmarks() {
     const QImage big = programIconImage(32).convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(qAlpha(big.pixel(0, 0)), 0);          // outside the disc
-    QCOMPARE(qAlpha(big.pixel(31, 15)), 0);        // column 31 is past the disc
-    QCOMPARE(big.pixel(0, 15), kBlue | 0xff000000);  // the disc's leftmost column
+    QCOMPARE(qAlpha(big.pixel(0, 0)), 0);             // outside the disc
+    QCOMPARE(qAlpha(big.pixel(31, 15)), 0);           // column 31 is past the disc
+    QCOMPARE(big.pixel(0, 15), kBlue | 0xff000000);   // the disc's leftmost column
     QCOMPARE(big.pixel(15, 15), kWhite | 0xff000000); // the centre of the plus
-    QCOMPARE(big.pixel(5, 15), kBlue | 0xff000000);  // just left of the bar
+    QCOMPARE(big.pixel(5, 15), kBlue | 0xff000000);   // just left of the bar
     const QImage small = programIconImage(16).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(small.pixel(0, 7), kBlue | 0xff000000); // the disc fills the image
     QCOMPARE(small.pixel(3, 8), kWhite | 0xff000000);
@@ -122,8 +126,7 @@ void ProgramIconTest::windowsIcoHoldsBothSizes() {
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         sizes << image.width();
-        const QString wrong =
-            mismatch(image.convertToFormat(QImage::Format_ARGB32), image.width());
+        const QString wrong = mismatch(image.convertToFormat(QImage::Format_ARGB32), image.width());
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
     std::sort(sizes.begin(), sizes.end());

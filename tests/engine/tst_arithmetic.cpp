@@ -33,9 +33,9 @@ void ArithmeticTest::stepsYieldFiniteResultsOrFail_data() {
     QTest::addColumn<double>("result");
     QTest::addColumn<int>("error");
 
-    const Operation add = engine::add, subtract = engine::subtract,
-                    multiply = engine::multiply, divide = engine::divide,
-                    power = engine::power, divideTestingFlags = engine::divideTestingFlags;
+    const Operation add = engine::add, subtract = engine::subtract, multiply = engine::multiply,
+                    divide = engine::divide, power = engine::power,
+                    divideTestingFlags = engine::divideTestingFlags;
     const Operation root = [](double x, double) { return engine::squareRoot(x); };
     const Operation log = [](double x, double) { return engine::naturalLog(x); };
     const int overflow = int(Kind::Overflow), byZero = int(Kind::DivisionByZero),

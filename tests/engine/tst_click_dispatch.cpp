@@ -40,9 +40,9 @@ void ClickDispatchTest::reportsEachFailureOnce_data() {
     }) << "Appunti non disponibili";
     QTest::newRow("memory") << std::function<void()>([] { throw std::bad_alloc(); })
                             << "Memoria insufficiente";
-    QTest::newRow("anything else") << std::function<void()>([] {
-        throw std::logic_error("unexpected");
-    }) << "Errore imprevisto";
+    QTest::newRow("anything else")
+        << std::function<void()>([] { throw std::logic_error("unexpected"); })
+        << "Errore imprevisto";
 }
 
 void ClickDispatchTest::reportsEachFailureOnce() {

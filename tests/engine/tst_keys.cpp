@@ -107,8 +107,8 @@ void KeysTest::operatorKeys_data() {
     row("after 2ndF + log is the logarithm", "2ndF + 1 0 0 log", "2", "100", "", "", "+");
     row("another program copies between + and =", "5 + @7 =", "7", "7", "", "", "+");
     row("another program copies text", "5 + @abc 3 =", "3", "abc", "", "", "+");
-    row("Enter in the display clicks the pending key", "5 + '2.5 Enter 3 =", "5.5", "2.5", "",
-        "", "+");
+    row("Enter in the display clicks the pending key", "5 + '2.5 Enter 3 =", "5.5", "2.5", "", "",
+        "+");
     row("Enter at start clicks =", "0 0 7 Enter", "007", "", "", "", "=");
     row("typed operand", "'0.1 + '0.2 =", "0.3", "0.1", "", "", "+");
     row("result carried on", "1 2 + 3 = x 2 =", "30", "15", "", "", "x");
@@ -194,8 +194,8 @@ void KeysTest::rootAndReciprocal_data() {
     row("root of -9", "'-9 Rad", "3 i", "-9", "", "", "=");
     row("root of 2", "2 Rad", "1.4142135623731", "2", "", "", "=");
     row("root of -2", "'-2 Rad", "1.4142135623731 i", "-2", "", "", "=");
-    row("root of an imaginary result drops the mark", "'-9 Rad Rad", "1.73205080756888", "3 i",
-        "", "", "=");
+    row("root of an imaginary result drops the mark", "'-9 Rad Rad", "1.73205080756888", "3 i", "",
+        "", "=");
     row("root replaces the first operand", "1 2 + 9 Rad =", "12", "9", "", "", "+");
     row("root keeps 2ndF, blanks the indicator", "2ndF Rad", "0", "", "", "", "2ndF");
     row("log after 2ndF Rad is the antilogarithm", "2ndF Rad '2 log", "100", "2", "", "", "");
@@ -217,14 +217,12 @@ void KeysTest::arithmeticErrors_data() {
     row("power overflows", "1 0 yX 4 0 0 =", "400", "10", "400", "", "yX", "Overflow");
     row("negative base, fractional exponent", "'-8 yX '0.5 =", "0.5", "-8", "", "", "yX",
         "Operazione non valida");
-    row("zero to a negative power", "0 yX '-1 =", "-1", "0", "", "", "yX",
-        "Operazione non valida");
-    row("display beyond the double range", "5 + '1E999 =", "1E999", "5", "", "", "+",
-        "Overflow");
+    row("zero to a negative power", "0 yX '-1 =", "-1", "0", "", "", "yX", "Operazione non valida");
+    row("display beyond the double range", "5 + '1E999 =", "1E999", "5", "", "", "+", "Overflow");
     row("first operand beyond the double range", "5 + @1E999 3 =", "3", "1E999", "3", "", "+",
         "Overflow");
-    row("antilog past the double range", "2ndF 3 '308.5 log", "308.5", "308.5", "3", "2ndF",
-        "2ndF", "Overflow");
+    row("antilog past the double range", "2ndF 3 '308.5 log", "308.5", "308.5", "3", "2ndF", "2ndF",
+        "Overflow");
     row("reciprocal past the double range", "2ndF 1 '1E-309 1/x", "1E-309", "1E-309", "1", "2ndF",
         "2ndF", "Overflow");
     row("next click works", "1 0 yX 4 0 0 = C 2 + 2 =", "4", "2", "", "", "+", "Overflow");

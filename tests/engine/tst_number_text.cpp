@@ -18,7 +18,9 @@ using engine::TextToNumber;
 
 namespace {
 // Bit-exact, so 0 and -0 are told apart where that matters and a wrong last bit is caught.
-bool sameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameDouble(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 } // namespace
 
 class NumberTextTest : public QObject {
@@ -84,22 +86,22 @@ void NumberTextTest::readsNumbers_data() {
     QTest::newRow("letter without digits") << QByteArray("1E") << 1.0;
     QTest::newRow("letter and sign without digits") << QByteArray("1E+") << 1.0;
     QTest::newRow("letter then other text") << QByteArray("1Ex") << 1.0;
-    QTest::newRow("exponent with leading zeros") << QByteArray("1e0000000000000000000000003")
-                                                 << 1000.0;
+    QTest::newRow("exponent with leading zeros")
+        << QByteArray("1e0000000000000000000000003") << 1000.0;
 
     // Correct rounding, including the classic hard cases.
     QTest::newRow("one tenth") << QByteArray("0.1") << 0.1;
     QTest::newRow("tie to even") << QByteArray("9007199254740993") << 9007199254740992.0;
-    QTest::newRow("hard case near DBL_MIN") << QByteArray("2.2250738585072011e-308")
-                                            << 2.2250738585072011e-308;
-    QTest::newRow("thirty digits") << QByteArray("123456789012345678901234567890")
-                                   << 1.2345678901234568e29;
-    QTest::newRow("largest double") << QByteArray("1.7976931348623157E308")
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("hard case near DBL_MIN")
+        << QByteArray("2.2250738585072011e-308") << 2.2250738585072011e-308;
+    QTest::newRow("thirty digits")
+        << QByteArray("123456789012345678901234567890") << 1.2345678901234568e29;
+    QTest::newRow("largest double")
+        << QByteArray("1.7976931348623157E308") << std::numeric_limits<double>::max();
 
     // Too small for a double: 0 or a subnormal, never an error.
-    QTest::newRow("smallest subnormal") << QByteArray("4.9E-324")
-                                        << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("smallest subnormal")
+        << QByteArray("4.9E-324") << std::numeric_limits<double>::denorm_min();
     QTest::newRow("subnormal") << QByteArray("1e-310") << 1e-310;
     QTest::newRow("below every subnormal") << QByteArray("1E-400") << 0.0;
     QTest::newRow("negative below every subnormal") << QByteArray("-1E-400") << -0.0;
@@ -113,7 +115,8 @@ void NumberTextTest::readsNumbers() {
     QFETCH(double, value);
     const double read = TextToNumber(text.toStdString());
     QVERIFY2(sameDouble(read, value),
-             qPrintable(QStringLiteral("read %1, want %2").arg(read, 0, 'g', 17).arg(value, 0, 'g', 17)));
+             qPrintable(
+                 QStringLiteral("read %1, want %2").arg(read, 0, 'g', 17).arg(value, 0, 'g', 17)));
 }
 
 void NumberTextTest::readsTextsOutsideTheDoubleRange_data() {
@@ -160,10 +163,10 @@ void NumberTextTest::writesNumbers_data() {
     QTest::newRow("a third") << 1.0 / 3 << "0.333333333333333";
     QTest::newRow("point one plus point two") << 0.1 + 0.2 << "0.3";
     QTest::newRow("fifteenth digit rounded") << 1.23456789012345678 << "1.23456789012346";
-    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
-                                        << "4.94065645841247E-324";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max()
-                                    << "1.79769313486232E+308";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1.79769313486232E+308";
 }
 
 void NumberTextTest::writesNumbers() {
@@ -173,9 +176,9 @@ void NumberTextTest::writesNumbers() {
 }
 
 void NumberTextTest::refusesToWriteWhatIsNotFinite() {
-    for (double value : {std::numeric_limits<double>::infinity(),
-                         -std::numeric_limits<double>::infinity(),
-                         std::numeric_limits<double>::quiet_NaN()}) {
+    for (double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
         QVERIFY_THROWS_EXCEPTION(ArithmeticError, NumberToText(value));
     }
 }

@@ -6,39 +6,13 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QtTest>
 
+#include "OtherProgram.h"
 #include "platform/SystemClipboard.h"
 
-namespace {
-
-// Runs xclip with `arguments`, feeding it `input`, and returns what it printed.
-QByteArray runXclip(const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), arguments);
-    if (!xclip.waitForStarted(5000))
-        qFatal("xclip could not be started (Debian package xclip)");
-    if (!input.isNull())
-        xclip.write(input);
-    xclip.closeWriteChannel();
-    QSignalSpy finished(&xclip, &QProcess::finished);
-    if (!finished.wait(10000))
-        qFatal("xclip did not finish");
-    return xclip.readAllStandardOutput();
-}
-
-QByteArray otherProgramReads() {
-    return runXclip({QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-}
-
-void otherProgramCopies(const QByteArray& text) {
-    runXclip({QStringLiteral("-i"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
-             text);
-}
-
-} // namespace
+using testing::otherProgramCopies;
+using testing::otherProgramReads;
 
 class SystemClipboardTest : public QObject {
     Q_OBJECT

@@ -1,8 +1,8 @@
 #include "MemoryControls.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <map>
 
 #include "engine/ClickDispatch.h"
@@ -20,17 +20,17 @@ using Handler = void (*)(engine::Controls&);
 
 const std::map<std::string, Handler>& handlersByCaption() {
     static const std::map<std::string, Handler> handlers{
-        {"1", engine::Command1_Click},   {"2", engine::Command2_Click},
-        {"3", engine::Command3_Click},   {"4", engine::Command4_Click},
-        {"5", engine::Command5_Click},   {"6", engine::Command6_Click},
-        {"7", engine::Command7_Click},   {"8", engine::Command8_Click},
-        {"9", engine::Command9_Click},   {"0", engine::Command10_Click},
-        {"C", engine::Cancella_Click},   {"+", engine::Somma_Click},
-        {"-", engine::Differenza_Click}, {"x", engine::Prodotto_Click},
-        {"/", engine::Divisione_Click},  {"yX", engine::Potenza_Click},
-        {"%", engine::Percentuale_Click}, {"=", engine::Risultato_Click},
+        {"1", engine::Command1_Click},           {"2", engine::Command2_Click},
+        {"3", engine::Command3_Click},           {"4", engine::Command4_Click},
+        {"5", engine::Command5_Click},           {"6", engine::Command6_Click},
+        {"7", engine::Command7_Click},           {"8", engine::Command8_Click},
+        {"9", engine::Command9_Click},           {"0", engine::Command10_Click},
+        {"C", engine::Cancella_Click},           {"+", engine::Somma_Click},
+        {"-", engine::Differenza_Click},         {"x", engine::Prodotto_Click},
+        {"/", engine::Divisione_Click},          {"yX", engine::Potenza_Click},
+        {"%", engine::Percentuale_Click},        {"=", engine::Risultato_Click},
         {"2ndF", engine::FunzioneInversa_Click}, {"log", engine::LogaritmoDecimale_Click},
-        {"ln", engine::Logaritmo_Click}, {"Rad", engine::Radice_Click},
+        {"ln", engine::Logaritmo_Click},         {"Rad", engine::Radice_Click},
         {"1/x", engine::Reciproco_Click},
     };
     return handlers;
@@ -51,7 +51,7 @@ std::vector<std::string> captions(std::string_view keys) {
 }
 
 MemoryForm::MemoryForm()
-    : controls{Text1,   Text2,     List1,       Somma,           Differenza, Prodotto,
+    : controls{Text1,     Text2,   List1,       Somma,           Differenza, Prodotto,
                Divisione, Potenza, Percentuale, FunzioneInversa, clipboard} {
     Risultato.setDefault(true);
 }
@@ -87,9 +87,8 @@ void MemoryForm::press(std::string_view keys) {
 
 std::string MemoryForm::captionOf(const platform::Button& button) const {
     const std::pair<const MemoryButton*, const char*> buttons[] = {
-        {&Somma, "+"},      {&Differenza, "-"},  {&Prodotto, "x"},
-        {&Divisione, "/"},  {&Potenza, "yX"},    {&Percentuale, "%"},
-        {&FunzioneInversa, "2ndF"}, {&Risultato, "="},
+        {&Somma, "+"},    {&Differenza, "-"},  {&Prodotto, "x"},           {&Divisione, "/"},
+        {&Potenza, "yX"}, {&Percentuale, "%"}, {&FunzioneInversa, "2ndF"}, {&Risultato, "="},
     };
     for (const auto& [candidate, caption] : buttons) {
         if (candidate == &button)

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "Application.h"
 #include "Form1.h"
@@ -59,7 +59,9 @@ void WindowDriver::click(QWidget& widget) {
     QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
 }
 
-void WindowDriver::click(platform::WidgetButton& button) { click(button.widget()); }
+void WindowDriver::click(platform::WidgetButton& button) {
+    click(button.widget());
+}
 
 void WindowDriver::press(const QString& keys) {
     for (const std::string& key : captions(keys.toStdString())) {
@@ -81,16 +83,19 @@ void WindowDriver::typeIntoDisplay(const QString& text) {
         QTest::keyClick(m_form->windowHandle(), character.toLatin1());
 }
 
-void WindowDriver::pressEnter() { QTest::keyClick(m_form->windowHandle(), Qt::Key_Return); }
+void WindowDriver::pressEnter() {
+    QTest::keyClick(m_form->windowHandle(), Qt::Key_Return);
+}
 
 platform::WidgetButton& WindowDriver::buttonWithCaption(const QString& caption) {
     Form1& f = *m_form;
     platform::WidgetButton* buttons[] = {
-        &f.Command1, &f.Command2, &f.Command3, &f.Command4, &f.Command5, &f.Command6,
-        &f.Command7, &f.Command8, &f.Command9, &f.Command10, &f.Somma, &f.Differenza,
-        &f.Prodotto, &f.Divisione, &f.Risultato, &f.Cancella, &f.Radice, &f.Potenza,
-        &f.Reciproco, &f.Percentuale, &f.Guida, &f.LogaritmoDecimale, &f.Logaritmo,
-        &f.FunzioneInversa,
+        &f.Command1, &f.Command2,          &f.Command3,  &f.Command4,
+        &f.Command5, &f.Command6,          &f.Command7,  &f.Command8,
+        &f.Command9, &f.Command10,         &f.Somma,     &f.Differenza,
+        &f.Prodotto, &f.Divisione,         &f.Risultato, &f.Cancella,
+        &f.Radice,   &f.Potenza,           &f.Reciproco, &f.Percentuale,
+        &f.Guida,    &f.LogaritmoDecimale, &f.Logaritmo, &f.FunzioneInversa,
     };
     for (platform::WidgetButton* button : buttons) {
         if (button->widget().text() == caption)
@@ -99,9 +104,13 @@ platform::WidgetButton& WindowDriver::buttonWithCaption(const QString& caption) 
     qFatal("no button with caption %s", qPrintable(caption));
 }
 
-QString WindowDriver::display() const { return m_form->Text1.widget().text(); }
+QString WindowDriver::display() const {
+    return m_form->Text1.widget().text();
+}
 
-QString WindowDriver::indicator() const { return m_form->Text2.widget().text(); }
+QString WindowDriver::indicator() const {
+    return m_form->Text2.widget().text();
+}
 
 QString WindowDriver::digitList() const {
     QString joined;
