@@ -80,9 +80,9 @@ QRect pixelRect(const TwipRect& place) {
     return QRect(pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
 }
 
-QFont controlFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
+QFont controlFont(const FontSpec& wanted) {
+    QFont font(QString::fromLatin1(wanted.family));
+    font.setPixelSize(wanted.pixelSize);
+    font.setBold(wanted.bold);
     return font;
 }

@@ -63,4 +63,4 @@ extern const char* const kDecimalPointTip;
 
 // Rounded to the nearest pixel, as a twip position that is not a whole pixel must be.
 QRect pixelRect(const TwipRect& place);
-QFont controlFont(const FontSpec& spec);
+QFont controlFont(const FontSpec& wanted);
