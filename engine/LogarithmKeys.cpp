@@ -1,7 +1,5 @@
 #include "LogarithmKeys.h"
 
-#include <string>
-
 #include "Arithmetic.h"
 #include "Controls.h"
 #include "NumberText.h"

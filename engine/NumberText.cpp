@@ -125,9 +125,8 @@ double TextToNumber(std::string_view text) {
 
     double value = 0.0;
     const char* first = number.text.data();
-    const auto [end, error] = std::from_chars(first, first + number.text.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
+    const std::from_chars_result read = std::from_chars(first, first + number.text.size(), value);
+    if (read.ec == std::errc::result_out_of_range) {
         if (number.hasNonzeroDigit && number.leadingExponent > 0)
             throw ArithmeticError(ArithmeticError::Kind::Overflow);
         value = 0.0; // below the smallest subnormal
@@ -143,10 +142,10 @@ std::string NumberToText(double value) {
     if (value == 0.0)
         return "0";
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::general, kSignificantDigits);
-    (void)error; // 32 characters hold any double at 15 digits
-    std::string text(buffer, end);
+    // 32 characters hold any double at 15 digits, so the conversion cannot run out of room.
+    const std::to_chars_result written = std::to_chars(
+        buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);
+    std::string text(buffer, written.ptr);
     for (char& c : text) {
         if (c == 'e')
             c = 'E';
