@@ -54,13 +54,13 @@ double power(double base, double exponent) {
 double squareRoot(double x) {
     if (x < 0.0)
         throw ArithmeticError(Kind::InvalidOperation);
-    return std::sqrt(x);
+    return finite(std::sqrt(x));
 }
 
 double naturalLog(double x) {
     if (!(x > 0.0))
         throw ArithmeticError(Kind::InvalidOperation);
-    return std::log(x);
+    return finite(std::log(x));
 }
 
 double divideTestingFlags(double left, double right) {

@@ -3,7 +3,8 @@
 // Double arithmetic under the calculator's rule: a step either yields a finite double or throws
 // ArithmeticError. Overflow, division by zero and undefined operations (0 to a negative power, a
 // negative base to a fractional power, the root or logarithm out of its domain) fail; underflow
-// to 0 or a subnormal and rounding do not. Operands are always finite.
+// to 0 or a subnormal and rounding do not. An operand may be infinite (a text beyond the double
+// range reads so): the step then fails unless its result is finite (5 / infinity is 0).
 
 namespace engine {
 

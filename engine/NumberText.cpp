@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 
 #include "ArithmeticError.h"
@@ -15,6 +16,10 @@ namespace {
 constexpr int kSignificantDigits = 15;
 // Exponents are only compared against the double range; saturating far above it is harmless.
 constexpr std::int64_t kExponentCap = std::int64_t{1} << 40;
+// The eight largest doubles round at fifteen digits to 1.79769313486232E+308, which lies beyond the
+// largest double and would read back as an overflow; they are shown cut instead of rounded.
+constexpr const char* kLargestShown = "1.79769313486231E+308";
+constexpr double kLargestShownValue = 1.79769313486231e308;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -127,9 +132,9 @@ double TextToNumber(std::string_view text) {
     const char* first = number.text.data();
     const std::from_chars_result read = std::from_chars(first, first + number.text.size(), value);
     if (read.ec == std::errc::result_out_of_range) {
-        if (number.hasNonzeroDigit && number.leadingExponent > 0)
-            throw ArithmeticError(ArithmeticError::Kind::Overflow);
-        value = 0.0; // below the smallest subnormal
+        // Beyond the double range: the step that uses the value decides whether that fails.
+        const bool tooLarge = number.hasNonzeroDigit && number.leadingExponent > 0;
+        value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return number.negative ? -value : value;
 }
@@ -141,6 +146,8 @@ std::string NumberToText(double value) {
         throw ArithmeticError(ArithmeticError::Kind::Overflow);
     if (value == 0.0)
         return "0";
+    if (std::fabs(value) > kLargestShownValue)
+        return value < 0 ? std::string("-") + kLargestShown : kLargestShown;
     char buffer[32];
     // 32 characters hold any double at 15 digits, so the conversion cannot run out of room.
     const std::to_chars_result written = std::to_chars(

@@ -121,22 +121,21 @@ void NumberTextTest::readsNumbers() {
 
 void NumberTextTest::readsTextsOutsideTheDoubleRange_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("1E999") << QByteArray("1E999");
-    QTest::newRow("just past the largest double") << QByteArray("1.7976931348623159e308");
-    QTest::newRow("negative") << QByteArray("-1e309");
-    QTest::newRow("400 digits") << QByteArray(400, '9');
-    QTest::newRow("saturated exponent") << QByteArray("1e99999999999999999999");
-    QTest::newRow("small mantissa, large exponent") << QByteArray("0.0001e313");
+    QTest::addColumn<double>("value");
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    QTest::newRow("1E999") << QByteArray("1E999") << kInfinity;
+    QTest::newRow("just past the largest double") << QByteArray("1.7976931348623159e308")
+                                                  << kInfinity;
+    QTest::newRow("negative") << QByteArray("-1e309") << -kInfinity;
+    QTest::newRow("400 digits") << QByteArray(400, '9') << kInfinity;
+    QTest::newRow("saturated exponent") << QByteArray("1e99999999999999999999") << kInfinity;
+    QTest::newRow("small mantissa, large exponent") << QByteArray("0.0001e313") << kInfinity;
 }
 
 void NumberTextTest::readsTextsOutsideTheDoubleRange() {
     QFETCH(QByteArray, text);
-    try {
-        const double read = TextToNumber(text.toStdString());
-        QFAIL(qPrintable(QStringLiteral("read %1 instead of failing").arg(read)));
-    } catch (const ArithmeticError& error) {
-        QCOMPARE(error.kind(), ArithmeticError::Kind::Overflow);
-    }
+    QFETCH(double, value);
+    QCOMPARE(TextToNumber(text.toStdString()), value);
 }
 
 void NumberTextTest::writesNumbers_data() {
@@ -165,8 +164,10 @@ void NumberTextTest::writesNumbers_data() {
     QTest::newRow("fifteenth digit rounded") << 1.23456789012345678 << "1.23456789012346";
     QTest::newRow("smallest subnormal")
         << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
-    QTest::newRow("largest double")
-        << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    // Rounded, the largest doubles would read back past the range: they are cut instead.
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("eighth largest double") << -0x1.ffffffffffffcp+1023 << "-1.79769313486231E+308";
+    QTest::newRow("ninth largest double rounds") << 0x1.ffffffffffffbp+1023 << "1.79769313486231E+308";
 }
 
 void NumberTextTest::writesNumbers() {
@@ -203,8 +204,12 @@ void NumberTextTest::textOfEveryNumberReadsBackAsTheNumberShown() {
             QFAIL(qPrintable(QStringLiteral("%1 reads back as a number written %2")
                                  .arg(QString::fromStdString(text),
                                       QString::fromStdString(NumberToText(shown)))));
-        // Fifteen digits keep the number within half a unit of the fifteenth digit.
-        if (value != 0 && std::fabs(shown - value) > std::fabs(value) * 5e-15)
+        // Fifteen digits are within half a unit of their last digit of the value, and reading
+        // them back adds at most half a unit in the last place of the double.
+        const double digitUnit =
+            std::pow(10.0, std::floor(std::log10(std::fmax(std::fabs(value), std::fabs(shown)))) - 14);
+        const double lastPlace = std::nextafter(std::fabs(shown), HUGE_VAL) - std::fabs(shown);
+        if (value != 0 && std::fabs(shown - value) > 0.5 * digitUnit + 0.5 * lastPlace)
             QFAIL(qPrintable(QStringLiteral("%1 is too far from %2")
                                  .arg(QString::fromStdString(text))
                                  .arg(value, 0, 'g', 17)));
@@ -230,8 +235,8 @@ void NumberTextTest::ignoresTheLocale() {
 }
 
 void NumberTextTest::readsHugeTexts() {
-    // As long as a clipboard another program filled: 100 MB.
-    constexpr std::size_t kHuge = 100'000'000;
+    // Far longer than any display; the 100 MB a clipboard can hold are measured in bench/.
+    constexpr std::size_t kHuge = 1'000'000;
     std::string text = "0.";
     text.append(kHuge, '3');
     QCOMPARE(TextToNumber(text), 1.0 / 3);
@@ -241,7 +246,7 @@ void NumberTextTest::readsHugeTexts() {
     QCOMPARE(TextToNumber(blanks), 7.0);
 
     std::string digits(kHuge, '9');
-    QVERIFY_THROWS_EXCEPTION(ArithmeticError, TextToNumber(digits));
+    QCOMPARE(TextToNumber(digits), std::numeric_limits<double>::infinity());
 }
 
 QTEST_APPLESS_MAIN(NumberTextTest)
