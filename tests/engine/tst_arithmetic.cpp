@@ -1,6 +1,7 @@
 // The arithmetic rule: a step yields a finite double or fails with the kind of error it met.
 
 #include <QtTest>
+#include <limits>
 #include <cmath>
 #include <functional>
 
@@ -59,6 +60,12 @@ void ArithmeticTest::stepsYieldFiniteResultsOrFail_data() {
     QTest::newRow("root of a negative") << root << -1.0 << 0.0 << 0.0 << invalid;
     QTest::newRow("logarithm of 1") << log << 1.0 << 0.0 << 0.0 << kNoError;
     QTest::newRow("logarithm of 0") << log << 0.0 << 0.0 << 0.0 << invalid;
+    // An operand read from a text beyond the double range.
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    QTest::newRow("finite by infinite") << divide << 5.0 << kInfinity << 0.0 << kNoError;
+    QTest::newRow("root of infinity") << root << kInfinity << 0.0 << 0.0 << overflow;
+    QTest::newRow("logarithm of infinity") << log << kInfinity << 0.0 << 0.0 << overflow;
+    QTest::newRow("zero times infinity") << multiply << 0.0 << kInfinity << 0.0 << invalid;
     QTest::newRow("flags: quotient") << divideTestingFlags << 1.0 << 4.0 << 0.25 << kNoError;
     QTest::newRow("flags: division by zero") << divideTestingFlags << 1.0 << 0.0 << 0.0 << byZero;
     QTest::newRow("flags: zero by zero") << divideTestingFlags << 0.0 << 0.0 << 0.0 << invalid;
