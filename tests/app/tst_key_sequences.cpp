@@ -27,6 +27,8 @@ private Q_SLOTS:
     void otherProgramReadsTheFirstOperand();
     void otherProgramReplacesTheFirstOperand();
     void arithmeticErrorIsReportedAndTheNextClickWorks();
+    void hungClipboardOwnerEndsTheResultClick();
+    void hungClipboardOwnerDoesNotStopAFunctionKey();
 };
 
 void KeySequencesTest::digitEntryAndClear_data() {
@@ -240,6 +242,33 @@ void KeySequencesTest::arithmeticErrorIsReportedAndTheNextClickWorks() {
     QCOMPARE(driver.digitList(), QStringLiteral("400"));
     driver.press(QStringLiteral("C 2 + 2 ="));
     QCOMPARE(driver.display(), QStringLiteral("4"));
+}
+
+void KeySequencesTest::hungClipboardOwnerEndsTheResultClick() {
+    testing::WindowDriver driver;
+    driver.press(QStringLiteral("5 +"));
+    testing::HungOwner owner("7");
+    QString text;
+    testing::answerNextMessageBox([&](QMessageBox& box) { text = box.text(); });
+    driver.press(QStringLiteral("3 ="));
+    QCOMPARE(text, QStringLiteral("Appunti non disponibili"));
+    QCOMPARE(driver.display(), QStringLiteral("3"));
+    QCOMPARE(driver.digitList(), QStringLiteral("3"));
+    // The window answers again at once, and the pending operation is still there.
+    driver.press(QStringLiteral("C 2"));
+    QCOMPARE(driver.display(), QStringLiteral("2"));
+    QCOMPARE(driver.defaultButton(), QStringLiteral("+"));
+}
+
+void KeySequencesTest::hungClipboardOwnerDoesNotStopAFunctionKey() {
+    // log puts the display on the clipboard first, which asks nothing of the hung owner.
+    testing::WindowDriver driver;
+    driver.press(QStringLiteral("5 +"));
+    testing::HungOwner owner("7");
+    driver.press(QStringLiteral("1 0 0 log"));
+    QCOMPARE(driver.display(), QStringLiteral("2"));
+    driver.press(QStringLiteral("="));
+    QCOMPARE(driver.display(), QStringLiteral("102"));
 }
 
 QTEST_MAIN(KeySequencesTest)

@@ -1,9 +1,9 @@
 // The arithmetic rule: a step yields a finite double or fails with the kind of error it met.
 
 #include <QtTest>
-#include <limits>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "engine/Arithmetic.h"
 #include "engine/ArithmeticError.h"

@@ -258,8 +258,9 @@ void KeysTest::textsBeyondTheDoubleRange_data() {
     row("as the first operand", "5 + @1E999 3 =", "3", "1E999", "3", "", "+", "Overflow");
     row("its root", "'1E999 Rad", "1E999", "1E999", "", "", "=", "Overflow");
     row("its logarithm", "'1E999 log", "1E999", "1E999", "", "", "=", "Overflow");
-    row("largest result reads back", "'1.79769313486231E+308 + '5.5E+293 = x 1 =",
-        "1.79769313486231E+308", "1.79769313486231E+308", "", "", "x");
+    row("largest result reads back",
+        "'1.79769313486231E+308 + '5.5E+293 = x 1 =", "1.79769313486231E+308",
+        "1.79769313486231E+308", "", "", "x");
 }
 
 QTEST_APPLESS_MAIN(KeysTest)

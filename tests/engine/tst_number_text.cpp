@@ -124,8 +124,8 @@ void NumberTextTest::readsTextsOutsideTheDoubleRange_data() {
     QTest::addColumn<double>("value");
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     QTest::newRow("1E999") << QByteArray("1E999") << kInfinity;
-    QTest::newRow("just past the largest double") << QByteArray("1.7976931348623159e308")
-                                                  << kInfinity;
+    QTest::newRow("just past the largest double")
+        << QByteArray("1.7976931348623159e308") << kInfinity;
     QTest::newRow("negative") << QByteArray("-1e309") << -kInfinity;
     QTest::newRow("400 digits") << QByteArray(400, '9') << kInfinity;
     QTest::newRow("saturated exponent") << QByteArray("1e99999999999999999999") << kInfinity;
@@ -165,9 +165,11 @@ void NumberTextTest::writesNumbers_data() {
     QTest::newRow("smallest subnormal")
         << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
     // Rounded, the largest doubles would read back past the range: they are cut instead.
-    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1.79769313486231E+308";
     QTest::newRow("eighth largest double") << -0x1.ffffffffffffcp+1023 << "-1.79769313486231E+308";
-    QTest::newRow("ninth largest double rounds") << 0x1.ffffffffffffbp+1023 << "1.79769313486231E+308";
+    QTest::newRow("ninth largest double rounds")
+        << 0x1.ffffffffffffbp+1023 << "1.79769313486231E+308";
 }
 
 void NumberTextTest::writesNumbers() {
@@ -206,8 +208,8 @@ void NumberTextTest::textOfEveryNumberReadsBackAsTheNumberShown() {
                                       QString::fromStdString(NumberToText(shown)))));
         // Fifteen digits are within half a unit of their last digit of the value, and reading
         // them back adds at most half a unit in the last place of the double.
-        const double digitUnit =
-            std::pow(10.0, std::floor(std::log10(std::fmax(std::fabs(value), std::fabs(shown)))) - 14);
+        const double digitUnit = std::pow(
+            10.0, std::floor(std::log10(std::fmax(std::fabs(value), std::fabs(shown)))) - 14);
         const double lastPlace = std::nextafter(std::fabs(shown), HUGE_VAL) - std::fabs(shown);
         if (value != 0 && std::fabs(shown - value) > 0.5 * digitUnit + 0.5 * lastPlace)
             QFAIL(qPrintable(QStringLiteral("%1 is too far from %2")

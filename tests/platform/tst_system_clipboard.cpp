@@ -2,10 +2,9 @@
 // for synchronously: while this program owns the clipboard it must keep its event loop running
 // to answer the other process's request.
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
 #include <QImage>
-#include <QMimeData>
 #include <QtTest>
 
 #include "OtherProgram.h"
@@ -13,6 +12,7 @@
 
 using testing::otherProgramCopies;
 using testing::otherProgramReads;
+using ReadFailure = platform::ClipboardError;
 
 class SystemClipboardTest : public QObject {
     Q_OBJECT
@@ -22,7 +22,10 @@ private Q_SLOTS:
     void otherProgramsReadWhatIsWritten();
     void readsWhatAnotherProgramCopied();
     void clipboardWithoutTextReadsEmpty();
+    void clipboardWithoutOwnerReadsEmpty();
     void writesTheClipboardNotTheSelection();
+    void readsLargeTextsInIncrements();
+    void hungOwnerFailsTheReadWithinTheDeadline();
 };
 
 void SystemClipboardTest::otherProgramsReadWhatIsWritten_data() {
@@ -50,17 +53,49 @@ void SystemClipboardTest::readsWhatAnotherProgramCopied() {
 void SystemClipboardTest::clipboardWithoutTextReadsEmpty() {
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::blue);
-    QGuiApplication::clipboard()->setImage(picture);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    testing::otherProgramCopiesPicture(png);
     platform::SystemClipboard clipboard;
     QCOMPARE(clipboard.text(), std::string());
 }
 
-void SystemClipboardTest::writesTheClipboardNotTheSelection() {
+void SystemClipboardTest::clipboardWithoutOwnerReadsEmpty() {
+    {
+        testing::HungOwner owner("7"); // owns the clipboard until it is ended
+    }
     platform::SystemClipboard clipboard;
-    QGuiApplication::clipboard()->setText(QStringLiteral("selected"), QClipboard::Selection);
+    QTRY_COMPARE(clipboard.text(), std::string());
+}
+
+void SystemClipboardTest::writesTheClipboardNotTheSelection() {
+    testing::otherProgramSelects("selected");
+    platform::SystemClipboard clipboard;
     clipboard.setText("9");
-    QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), QStringLiteral("selected"));
-    QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Clipboard), QStringLiteral("9"));
+    QCOMPARE(otherProgramReads("primary"), QByteArray("selected"));
+    QCOMPARE(otherProgramReads(), QByteArray("9"));
+}
+
+void SystemClipboardTest::readsLargeTextsInIncrements() {
+    // Larger than one X request, so the owner sends it in increments.
+    const QByteArray digits(2'000'000, '7');
+    otherProgramCopies(digits);
+    platform::SystemClipboard clipboard;
+    QCOMPARE(clipboard.text(), digits.toStdString());
+}
+
+void SystemClipboardTest::hungOwnerFailsTheReadWithinTheDeadline() {
+    platform::SystemClipboard clipboard;
+    testing::HungOwner owner("7");
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY_THROWS_EXCEPTION(ReadFailure, clipboard.text());
+    qInfo("a hung owner cost %lld ms", waited.elapsed());
+    // Taking the clipboard asks nothing of the old owner, so a write still works.
+    clipboard.setText("5");
+    QCOMPARE(clipboard.text(), std::string("5"));
 }
 
 QTEST_MAIN(SystemClipboardTest)

@@ -12,6 +12,7 @@
 #include "Application.h"
 #include "Form1.h"
 #include "MemoryControls.h"
+#include "platform/SystemClipboard.h"
 
 namespace testing {
 
@@ -43,7 +44,8 @@ void answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
 
 WindowDriver::WindowDriver() {
     prepareTestApplication();
-    QGuiApplication::clipboard()->setText(QString(), QClipboard::Clipboard);
+    // Through the calculator's own clipboard, which makes sure the write really took.
+    platform::SystemClipboard().setText("");
     m_form = std::make_unique<Form1>();
     m_form->show();
     // Bare Xvfb runs no window manager, so nothing activates a new window by itself.
