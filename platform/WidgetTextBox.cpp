@@ -1,7 +1,6 @@
 #include "WidgetTextBox.h"
 
 #include <QLineEdit>
-#include <limits>
 
 #include "Utf8.h"
 
@@ -10,8 +9,10 @@ namespace platform {
 WidgetTextBox::WidgetTextBox(QWidget* parent, const char* objectName)
     : m_edit(new QLineEdit(parent)) {
     m_edit->setObjectName(QString::fromLatin1(objectName));
-    // QLineEdit would otherwise cut every text, typed or set, at 32767 characters.
-    m_edit->setMaxLength(std::numeric_limits<int>::max());
+    // Laying out a line of megabytes takes seconds a key, so typing and pasting stop at the
+    // single-line edit's usual 32767 characters. No number needs more: such a numeral's value is
+    // settled long before its end, or is beyond the double range anyway.
+    m_edit->setMaxLength(kMaxLength);
 }
 
 std::string WidgetTextBox::text() const {

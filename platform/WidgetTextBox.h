@@ -7,10 +7,12 @@ class QWidget;
 
 namespace platform {
 
-// A TextBox shown as a single-line editable field. The field has no length limit and belongs to
-// its parent widget, which outlives this object.
+// A TextBox shown as a single-line editable field that belongs to its parent widget, which
+// outlives this object. What is typed or pasted stops at kMaxLength characters.
 class WidgetTextBox final : public TextBox {
 public:
+    static constexpr int kMaxLength = 32767;
+
     WidgetTextBox(QWidget* parent, const char* objectName);
 
     std::string text() const override;
