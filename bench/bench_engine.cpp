@@ -48,12 +48,19 @@ int main() {
     });
     std::printf("TextToNumber: %.0f ns per display text\n", read / texts.size() * 1e9);
 
-    for (std::size_t megabytes : {1, 10, 100}) {
-        std::string huge = "0.";
-        huge.append(megabytes * 1'000'000, '3');
-        const double seconds = secondsFor([&] { g_sink = engine::TextToNumber(huge); });
-        std::printf("TextToNumber of a %zu MB text: %.3f s (%.0f MB/s)\n", megabytes, seconds,
-                    megabytes / seconds);
+    // Texts as long as a clipboard can hold, in the shapes that walk different paths: digits
+    // after the point, an integer beyond the double range, and digits spaced by blanks.
+    const std::pair<const char*, std::string> shapes[] = {
+        {"0.333...", "0.3"}, {"999...", "9"}, {"1 1 1 ...", "1 "}};
+    for (const auto& [name, unit] : shapes) {
+        for (std::size_t megabytes : {1, 10, 100}) {
+            std::string huge = unit == "0.3" ? "0." : "";
+            while (huge.size() < megabytes * 1'000'000)
+                huge += unit.back() == '3' ? "3" : unit;
+            const double seconds = secondsFor([&] { g_sink = engine::TextToNumber(huge); });
+            std::printf("TextToNumber of a %zu MB text %s: %.3f s (%.0f MB/s)\n", megabytes, name,
+                        seconds, megabytes / seconds);
+        }
     }
 
     testing::MemoryForm form;
