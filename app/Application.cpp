@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "brenoldi_version.h"
 #include "platform/ButtonFaceStyle.h"
 
 bool displayAvailable() {
@@ -41,7 +42,9 @@ void loadItalianQtTexts(QApplication& application) {
 
 void prepareApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("BRENOLDI"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(BRENOLDI_VERSION));
+    // Docks and Wayland compositors match the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brenoldi"));
     QApplication::setOrganizationName(QStringLiteral("BRENOLDI"));
     // One look everywhere: the coloured button faces need a style that paints palette colours,
     // and the desktop's own palette (a dark theme, say) must not repaint the standard buttons.

@@ -5,124 +5,167 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
+#include <cstdlib>
 
-#include "ControlLayout.h"
+#include "Form1Design.h"
 #include "ProgramIcon.h"
-#include "Wiring.h"
+#include "engine/ClickDispatch.h"
 #include "platform/ButtonFaceStyle.h"
 
 namespace {
 
-const QColor kBackground(0, 128, 128);
-constexpr const char* kCaption = " By  Ulderano";
+QRect pixelRect(const TwipRect& place) {
+    return QRect(twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+                 twipsToPixels(place.height));
+}
+
+// Sizes in pixels, so captions keep fitting their fixed-size buttons whatever font DPI the
+// desktop sets.
+QFont controlFont(const FontDesign& design) {
+    QFont font(QString::fromLatin1(design.family));
+    font.setPixelSize(pointsToPixels(design.points));
+    font.setBold(design.bold);
+    return font;
+}
+
+QColor colour(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+void describe(QWidget& widget, const ControlDesign& design) {
+    widget.setGeometry(pixelRect(design.place));
+    widget.setFont(controlFont(design.font));
+    if (design.toolTip)
+        widget.setToolTip(QString::fromUtf8(design.toolTip));
+    widget.setVisible(design.visible);
+}
+
+template <class Control>
+Control& controlNamed(const std::map<std::string_view, std::unique_ptr<Control>>& controls,
+                      std::string_view name) {
+    const auto found = controls.find(name);
+    if (found == controls.end()) {
+        std::fprintf(stderr, "Form1 has no such control: %.*s\n", static_cast<int>(name.size()),
+                     name.data());
+        std::abort();
+    }
+    return *found->second;
+}
 
 } // namespace
 
-Form1::Form1()
-    : Command1(m_defaultButton, this, "Command1"), Command2(m_defaultButton, this, "Command2"),
-      Command3(m_defaultButton, this, "Command3"), Command4(m_defaultButton, this, "Command4"),
-      Command5(m_defaultButton, this, "Command5"), Command6(m_defaultButton, this, "Command6"),
-      Command7(m_defaultButton, this, "Command7"), Command8(m_defaultButton, this, "Command8"),
-      Command9(m_defaultButton, this, "Command9"), Command10(m_defaultButton, this, "Command10"),
-      List1(this, "List1"), Text1(this, "Text1"), Somma(m_defaultButton, this, "Somma"),
-      Differenza(m_defaultButton, this, "Differenza"), Prodotto(m_defaultButton, this, "Prodotto"),
-      Divisione(m_defaultButton, this, "Divisione"), Risultato(m_defaultButton, this, "Risultato"),
-      Cancella(m_defaultButton, this, "Cancella"), Radice(m_defaultButton, this, "Radice"),
-      Potenza(m_defaultButton, this, "Potenza"), Reciproco(m_defaultButton, this, "Reciproco"),
-      Percentuale(m_defaultButton, this, "Percentuale"), Guida(m_defaultButton, this, "Guida"),
-      LogaritmoDecimale(m_defaultButton, this, "LogaritmoDecimale"),
-      Logaritmo(m_defaultButton, this, "Logaritmo"),
-      FunzioneInversa(m_defaultButton, this, "FunzioneInversa"), Text2(this, "Text2"),
-      m_messages(this),
-      m_enterKey(m_defaultButton, this), m_controls{Text1,           Text2,      List1,
-                                                    Somma,           Differenza, Prodotto,
-                                                    Divisione,       Potenza,    Percentuale,
-                                                    FunzioneInversa, m_clipboard} {
+Form1::Form1() : m_messages(this), m_enterKey(m_defaultButton, this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(QString::fromUtf8(kForm1Caption));
     setWindowIcon(programIcon());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(twipsToPixels(kForm1ClientWidth), twipsToPixels(kForm1ClientHeight));
     setFont(controlFont(kWindowFont));
 
-    layOutControls();
+    for (const ControlDesign& design : kForm1Controls) {
+        switch (design.kind) {
+        case ControlKind::Button:
+            addButton(design);
+            break;
+        case ControlKind::TextBox:
+            addTextBox(design);
+            break;
+        case ControlKind::ListBox:
+            addListBox(design);
+            break;
+        }
+    }
     setTabOrder();
-    wireClicks(*this);
+    m_controls.emplace(engine::Controls{
+        textBox("Text1"), textBox("Text2"), listBox("List1"), button("Somma"), button("Differenza"),
+        button("Prodotto"), button("Divisione"), button("Potenza"), button("Percentuale"),
+        button("FunzioneInversa"), m_clipboard});
+    wireClicks();
     m_enterKey.watch(*this);
 
     // The whole initial state: empty texts and list, Risultato the default, Command1 focused.
-    Risultato.setDefault(true);
-    Command1.widget().setFocus();
+    button("Risultato").setDefault(true);
+    button("Command1").widget().setFocus();
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void Form1::layOutControls() {
-    for (const ButtonLayout& layout : kButtonLayouts) {
-        QPushButton& button = (this->*layout.button).widget();
-        button.setText(QString::fromUtf8(layout.caption));
-        button.setGeometry(pixelRect(layout.place));
-        button.setFont(controlFont(layout.font));
-        if (layout.face.isValid())
-            platform::ButtonFaceStyle::setFace(button, layout.face);
-    }
-    for (const TextBoxLayout& layout : kTextBoxLayouts) {
-        QLineEdit& edit = (this->*layout.box).widget();
-        edit.setGeometry(pixelRect(layout.place));
-        edit.setFont(controlFont(layout.font));
-        edit.setAlignment(layout.alignment);
-        QPalette palette = edit.palette();
-        palette.setColor(QPalette::Base, layout.background);
-        palette.setColor(QPalette::Text, layout.foreground);
-        edit.setPalette(palette);
-        edit.setToolTip(QString::fromUtf8(kDecimalPointTip));
-    }
-    for (const ToolTip& tip : kButtonToolTips)
-        (this->*tip.button).widget().setToolTip(QString::fromUtf8(tip.text));
+Form1::~Form1() = default;
 
-    QListWidget& list = List1.widget();
-    list.setGeometry(pixelRect(kListPlace));
-    list.setFont(controlFont(kListFont));
-    list.hide();
+platform::WidgetButton& Form1::button(std::string_view name) const {
+    return controlNamed(m_buttons, name);
+}
+
+platform::WidgetTextBox& Form1::textBox(std::string_view name) const {
+    return controlNamed(m_textBoxes, name);
+}
+
+platform::WidgetListBox& Form1::listBox(std::string_view name) const {
+    return controlNamed(m_listBoxes, name);
+}
+
+void Form1::addButton(const ControlDesign& design) {
+    auto button = std::make_unique<platform::WidgetButton>(m_defaultButton, this, design.name);
+    QPushButton& widget = button->widget();
+    widget.setText(QString::fromUtf8(design.caption));
+    describe(widget, design);
+    if (design.face)
+        platform::ButtonFaceStyle::setFace(widget, colour(*design.face));
+    m_buttons.emplace(design.name, std::move(button));
+}
+
+void Form1::addTextBox(const ControlDesign& design) {
+    auto box = std::make_unique<platform::WidgetTextBox>(this, design.name);
+    QLineEdit& edit = box->widget();
+    describe(edit, design);
+    edit.setAlignment((design.alignment == TextAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                      Qt::AlignVCenter);
+    QPalette palette = edit.palette();
+    if (design.face)
+        palette.setColor(QPalette::Base, colour(*design.face));
+    if (design.textColour)
+        palette.setColor(QPalette::Text, colour(*design.textColour));
+    edit.setPalette(palette);
+    m_textBoxes.emplace(design.name, std::move(box));
+}
+
+void Form1::addListBox(const ControlDesign& design) {
+    auto list = std::make_unique<platform::WidgetListBox>(this, design.name);
+    describe(list->widget(), design);
+    m_listBoxes.emplace(design.name, std::move(list));
 }
 
 void Form1::setTabOrder() {
-    // List1 is hidden and never takes the focus, so the chain simply leaves it out.
-    QWidget* order[] = {
-        &Command1.widget(),
-        &Command2.widget(),
-        &Command3.widget(),
-        &Command4.widget(),
-        &Command5.widget(),
-        &Command6.widget(),
-        &Command7.widget(),
-        &Command8.widget(),
-        &Command9.widget(),
-        &Command10.widget(),
-        &Text1.widget(),
-        &Somma.widget(),
-        &Differenza.widget(),
-        &Prodotto.widget(),
-        &Divisione.widget(),
-        &Risultato.widget(),
-        &Cancella.widget(),
-        &Radice.widget(),
-        &Potenza.widget(),
-        &Reciproco.widget(),
-        &Percentuale.widget(),
-        &Guida.widget(),
-        &LogaritmoDecimale.widget(),
-        &Logaritmo.widget(),
-        &FunzioneInversa.widget(),
-        &Text2.widget(),
-    };
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    // The rows are in tab order; the hidden digit list never takes the focus, so it is left out.
+    QWidget* previous = nullptr;
+    for (const ControlDesign& design : kForm1Controls) {
+        if (!design.visible)
+            continue;
+        QWidget* current = findChild<QWidget*>(QString::fromLatin1(design.name));
+        if (previous)
+            QWidget::setTabOrder(previous, current);
+        previous = current;
+    }
+}
+
+void Form1::wireClicks() {
+    // Each button's click runs exactly one handler, through the one click dispatcher. No other
+    // event of any control or of the window is handled.
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind != ControlKind::Button)
+            continue;
+        QObject::connect(&button(design.name).widget(), &QPushButton::clicked, this,
+                         [this, click = design.click] {
+                             engine::dispatchClick([this, click] { click(controls(), messages()); },
+                                                   messages());
+                         });
+    }
 }
 
 void Form1::paintEvent(QPaintEvent*) {
     // Painted here rather than through the palette: the style derives button outlines from the
     // window colour, and teal outlines look wrong.
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
+    painter.fillRect(rect(), colour(kForm1Background));
 }

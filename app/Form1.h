@@ -1,11 +1,16 @@
 #pragma once
 
-// The calculator's window, Form1: a fixed-size teal window holding the display, the 2ndF
-// indicator, the hidden digit list and 24 buttons, each wired to its click handler. The controls
-// are public members named as the calculator's design names them; the engine sees them through
-// controls(), and a click's failure is reported through the window's message box.
+// The calculator's window on Qt, Form1: built from its description (Form1Design.h) as a
+// fixed-size teal window holding the display, the 2ndF indicator, the hidden digit list and 24
+// buttons, each wired to its click handler. Controls are found by their design names; the engine
+// sees them through controls(), and a click's failure is reported through the window's message
+// box.
 
 #include <QWidget>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
 
 #include "engine/Controls.h"
 #include "platform/DefaultButtonRule.h"
@@ -16,35 +21,39 @@
 #include "platform/WidgetListBox.h"
 #include "platform/WidgetTextBox.h"
 
-class Form1 final : public QWidget {
-private:
-    // Declared before the buttons, which hold on to it until they are gone.
-    platform::DefaultButtonRule m_defaultButton;
+struct ControlDesign;
 
+class Form1 final : public QWidget {
 public:
     Form1();
+    ~Form1() override;
 
-    engine::Controls& controls() { return m_controls; }
+    engine::Controls& controls() { return *m_controls; }
     platform::MessageBox& messages() { return m_messages; }
 
-    // In creation order, which is also the stacking order (Text2 in front of Text1).
-    platform::WidgetButton Command1, Command2, Command3, Command4, Command5, Command6, Command7,
-        Command8, Command9, Command10;
-    platform::WidgetListBox List1;
-    platform::WidgetTextBox Text1;
-    platform::WidgetButton Somma, Differenza, Prodotto, Divisione, Risultato, Cancella, Radice,
-        Potenza, Reciproco, Percentuale, Guida, LogaritmoDecimale, Logaritmo, FunzioneInversa;
-    platform::WidgetTextBox Text2;
+    // The control with that design name ("Command1", "Text1", "List1"); the program stops on a
+    // name the window has not.
+    platform::WidgetButton& button(std::string_view name) const;
+    platform::WidgetTextBox& textBox(std::string_view name) const;
+    platform::WidgetListBox& listBox(std::string_view name) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void layOutControls();
+    void addButton(const ControlDesign& design);
+    void addTextBox(const ControlDesign& design);
+    void addListBox(const ControlDesign& design);
     void setTabOrder();
+    void wireClicks();
 
+    // Declared before the buttons, which hold on to it until they are gone.
+    platform::DefaultButtonRule m_defaultButton;
+    std::map<std::string_view, std::unique_ptr<platform::WidgetButton>> m_buttons;
+    std::map<std::string_view, std::unique_ptr<platform::WidgetTextBox>> m_textBoxes;
+    std::map<std::string_view, std::unique_ptr<platform::WidgetListBox>> m_listBoxes;
     platform::SystemClipboard m_clipboard;
     platform::DialogMessageBox m_messages;
     platform::EnterKeyFilter m_enterKey;
-    engine::Controls m_controls;
+    std::optional<engine::Controls> m_controls;
 };

@@ -23,6 +23,11 @@ bool within(int value, int first, int last) {
 } // namespace
 
 IconColour iconPixel(int size, int x, int y) {
+    // Larger sizes repeat the drawn pixels in whole squares, so they stay as sharp as the
+    // originals: from 32 when it divides the size, else from 16.
+    const int base = size % 32 == 0 ? 32 : 16;
+    if (size != base)
+        return iconPixel(base, x / (size / base), y / (size / base));
     const IconGeometry g = geometryFor(size);
     // In half pixels, so the centre of an even-sized disc needs no fractions.
     const int dx = 2 * x - (g.discDiameter - 1);
@@ -46,7 +51,33 @@ QImage programIconImage(int size) {
 
 QIcon programIcon() {
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(programIconImage(16)));
-    icon.addPixmap(QPixmap::fromImage(programIconImage(32)));
+    for (const int size : kIconSizes)
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
+}
+
+QByteArray programIconSvg() {
+    // One square per run of equal pixels in a row of the 32-pixel image, drawn without smoothing.
+    constexpr int kSize = 32;
+    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                     "viewBox=\"0 0 32 32\" shape-rendering=\"crispEdges\">\n";
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize;) {
+            const IconColour colour = iconPixel(kSize, x, y);
+            int end = x + 1;
+            while (end < kSize && iconPixel(kSize, end, y) == colour)
+                ++end;
+            if (colour != IconColour::Transparent) {
+                svg += QStringLiteral(
+                           "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"1\" fill=\"%4\"/>\n")
+                           .arg(x)
+                           .arg(y)
+                           .arg(end - x)
+                           .arg(colour == IconColour::Blue ? "#0000ff" : "#ffffff")
+                           .toLatin1();
+            }
+            x = end;
+        }
+    }
+    return svg + "</svg>\n";
 }

@@ -28,7 +28,7 @@ template <class Work> double millisecondsFor(Work&& work) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     testing::WindowDriver driver;
-    QLineEdit& display = driver.form().Text1.widget();
+    QLineEdit& display = driver.form().textBox("Text1").widget();
 
     testing::otherProgramCopies(QByteArray(10'000'000, '3'));
     driver.click(display);

@@ -27,8 +27,8 @@ int main(int argc, char* argv[]) {
     constexpr int kClicks = 2000;
     const auto clicks = std::chrono::steady_clock::now();
     for (int i = 0; i < kClicks; ++i) {
-        form.Command7.widget().click();
-        form.Somma.widget().click(); // writes the X clipboard every time
+        form.button("Command7").widget().click();
+        form.button("Somma").widget().click(); // writes the X clipboard every time
         QCoreApplication::processEvents();
     }
     const double perClick =

@@ -232,11 +232,11 @@ void Form1Test::toolTips() {
 void Form1Test::indicatorIsInFrontOfTheDisplay() {
     testing::WindowDriver driver;
     Form1& form = driver.form();
-    const QRect indicator = form.Text2.widget().geometry();
-    QVERIFY(form.Text1.widget().geometry().contains(indicator));
-    QCOMPARE(form.childAt(indicator.center()), &form.Text2.widget());
+    const QRect indicator = form.textBox("Text2").widget().geometry();
+    QVERIFY(form.textBox("Text1").widget().geometry().contains(indicator));
+    QCOMPARE(form.childAt(indicator.center()), &form.textBox("Text2").widget());
     // The guide's tip names a contact address and ends with a blank.
-    const QString guide = form.Guida.widget().toolTip();
+    const QString guide = form.button("Guida").widget().toolTip();
     QVERIFY(guide.startsWith(QStringLiteral("Software by ")));
     QVERIFY(guide.contains(QLatin1Char('@')));
     QVERIFY(guide.endsWith(QLatin1Char(' ')));
@@ -286,29 +286,29 @@ void Form1Test::startStateLeavesTheClipboardAlone() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied by the user"));
-    QVERIFY(form.Risultato.isDefault());
-    QCOMPARE(form.Text1.widget().text(), QString());
-    QCOMPARE(form.Text2.widget().text(), QString());
-    QCOMPARE(form.List1.widget().count(), 0);
+    QVERIFY(form.button("Risultato").isDefault());
+    QCOMPARE(form.textBox("Text1").widget().text(), QString());
+    QCOMPARE(form.textBox("Text2").widget().text(), QString());
+    QCOMPARE(form.listBox("List1").widget().count(), 0);
 }
 
 void Form1Test::mouseClicksAndFocusNeverMoveTheDefault() {
     testing::WindowDriver driver;
     QCOMPARE(driver.defaultButton(), QStringLiteral("="));
     driver.press(QStringLiteral("7 C 'x"));
-    driver.click(driver.form().Text2.widget());
+    driver.click(driver.form().textBox("Text2").widget());
     for (int i = 0; i < 30; ++i)
         QTest::keyClick(driver.form().windowHandle(), Qt::Key_Tab);
     QCOMPARE(driver.defaultButton(), QStringLiteral("="));
     driver.press(QStringLiteral("5 +"));
     driver.press(QStringLiteral("3 C"));
-    driver.click(driver.form().Text1.widget());
+    driver.click(driver.form().textBox("Text1").widget());
     QCOMPARE(driver.defaultButton(), QStringLiteral("+"));
 }
 
 void Form1Test::enterRightAfterStartClicksTheFocusedDigit() {
     testing::WindowDriver driver;
-    QCOMPARE(QApplication::focusWidget(), &driver.form().Command1.widget());
+    QCOMPARE(QApplication::focusWidget(), &driver.form().button("Command1").widget());
     driver.pressEnter();
     QCOMPARE(driver.display(), QStringLiteral("1"));
     QCOMPARE(driver.digitList(), QStringLiteral("1"));
@@ -346,8 +346,8 @@ void Form1Test::enterFromTheDisplayClicksTheDefault() {
 void Form1Test::enterOnAFocusedOperatorClicksIt() {
     testing::WindowDriver driver;
     driver.press(QStringLiteral("8"));
-    driver.form().Prodotto.widget().setFocus();
-    QTRY_VERIFY(driver.form().Prodotto.widget().hasFocus());
+    driver.form().button("Prodotto").widget().setFocus();
+    QTRY_VERIFY(driver.form().button("Prodotto").widget().hasFocus());
     driver.pressEnter();
     QCOMPARE(driver.defaultButton(), QStringLiteral("x"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("8"));
@@ -357,8 +357,8 @@ void Form1Test::enterOnAFocusedOperatorClicksIt() {
 void Form1Test::defaultButtonIsDrawnWithEmphasis() {
     testing::WindowDriver driver;
     driver.press(QStringLiteral("4 /"));
-    QVERIFY(driver.form().Divisione.widget().isDefault());
-    QVERIFY(!driver.form().Risultato.widget().isDefault());
+    QVERIFY(driver.form().button("Divisione").widget().isDefault());
+    QVERIFY(!driver.form().button("Risultato").widget().isDefault());
 }
 
 QTEST_MAIN(Form1Test)

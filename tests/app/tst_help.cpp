@@ -41,7 +41,7 @@ void HelpTest::opensModalBoxWithTheHelpText() {
         QVERIFY(box.button(QMessageBox::Ok)->icon().isNull());
         QCOMPARE(box.defaultButton(), box.button(QMessageBox::Ok));
     });
-    driver.click(driver.form().Guida);
+    driver.click(driver.form().button("Guida"));
     QVERIFY(inspected);
 }
 
@@ -51,12 +51,12 @@ void HelpTest::blocksTheWindowAndKeepsTheState() {
     int clicksWhileOpen = 0;
     testing::answerNextMessageBox([&](QMessageBox&) {
         // A click on the window while the box is open must not reach any handler.
-        QObject::connect(&driver.form().Command5.widget(), &QPushButton::clicked, &driver.form(),
-                         [&clicksWhileOpen] { ++clicksWhileOpen; });
-        driver.click(driver.form().Command5);
+        QObject::connect(&driver.form().button("Command5").widget(), &QPushButton::clicked,
+                         &driver.form(), [&clicksWhileOpen] { ++clicksWhileOpen; });
+        driver.click(driver.form().button("Command5"));
         QTest::keyClick(driver.form().windowHandle(), Qt::Key_7);
     });
-    driver.click(driver.form().Guida);
+    driver.click(driver.form().button("Guida"));
     QCOMPARE(clicksWhileOpen, 0);
     QCOMPARE(driver.display(), QStringLiteral("3"));
     QCOMPARE(driver.digitList(), QStringLiteral("3"));
@@ -72,7 +72,7 @@ void HelpTest::showsTheSameTextEveryTime() {
     for (int time = 0; time < 2; ++time) {
         QString text;
         testing::answerNextMessageBox([&](QMessageBox& box) { text = box.text(); });
-        driver.click(driver.form().Guida);
+        driver.click(driver.form().button("Guida"));
         QCOMPARE(text, kHelp);
     }
     QCOMPARE(driver.display(), QStringLiteral("Impossibile"));

@@ -1,6 +1,7 @@
 // The program icon's pixels in both sizes, and the committed desktop and Windows icon files
 // holding exactly those pixels.
 
+#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QtTest>
@@ -12,8 +13,13 @@ namespace {
 const QRgb kBlue = qRgb(0, 0, 255);
 const QRgb kWhite = qRgb(255, 255, 255);
 
-// The design's description, restated independently of the drawing code.
+// The design's description, restated independently of the drawing code. Larger sizes are the
+// 32-pixel image (or the 16-pixel one where 32 does not divide them) in whole-pixel squares.
 QRgb expectedPixel(int size, int x, int y) {
+    if (size > 32) {
+        const int base = size % 32 == 0 ? 32 : 16;
+        return expectedPixel(base, x * base / size, y * base / size);
+    }
     if (size == 32) {
         const double dx = x - 15, dy = y - 15;
         if (dx * dx + dy * dy > 15.5 * 15.5)
@@ -65,7 +71,8 @@ private Q_SLOTS:
     void windowIconHasBothSizes();
     void desktopPngs_data();
     void desktopPngs();
-    void windowsIcoHoldsBothSizes();
+    void scalableIconIsTheDrawnOne();
+    void windowsIcoHoldsEverySize();
 };
 
 void ProgramIconTest::drawnPixels_data() {
@@ -104,8 +111,10 @@ void ProgramIconTest::windowIconHasBothSizes() {
 void ProgramIconTest::desktopPngs_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("size");
-    QTest::newRow("16") << packagingFile("brenoldi-16.png") << 16;
-    QTest::newRow("32") << packagingFile("brenoldi-32.png") << 32;
+    for (const int size : kIconSizes) {
+        const QByteArray name = "brenoldi-" + QByteArray::number(size) + ".png";
+        QTest::newRow(name.constData()) << packagingFile(name.constData()) << size;
+    }
 }
 
 void ProgramIconTest::desktopPngs() {
@@ -117,9 +126,15 @@ void ProgramIconTest::desktopPngs() {
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
-void ProgramIconTest::windowsIcoHoldsBothSizes() {
+void ProgramIconTest::scalableIconIsTheDrawnOne() {
+    QFile svg(packagingFile("brenoldi.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QCOMPARE(svg.readAll(), programIconSvg());
+}
+
+void ProgramIconTest::windowsIcoHoldsEverySize() {
     QImageReader reader(packagingFile("brenoldi.ico"));
-    QCOMPARE(reader.imageCount(), 2);
+    QCOMPARE(reader.imageCount(), 4);
     QList<int> sizes;
     for (int i = 0; i < reader.imageCount(); ++i) {
         QVERIFY(reader.jumpToImage(i));
@@ -130,7 +145,7 @@ void ProgramIconTest::windowsIcoHoldsBothSizes() {
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
     std::sort(sizes.begin(), sizes.end());
-    QCOMPARE(sizes, (QList<int>{16, 32}));
+    QCOMPARE(sizes, (QList<int>{16, 32, 48, 256}));
 }
 
 QTEST_MAIN(ProgramIconTest)

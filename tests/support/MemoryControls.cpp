@@ -3,37 +3,21 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 
+#include "Form1Design.h"
 #include "engine/ClickDispatch.h"
-#include "engine/DigitKeys.h"
-#include "engine/LogarithmKeys.h"
-#include "engine/OperatorKeys.h"
-#include "engine/ResultKey.h"
-#include "engine/RootKeys.h"
 
 namespace testing {
 
 namespace {
 
-using Handler = void (*)(engine::Controls&);
-
-const std::map<std::string, Handler>& handlersByCaption() {
-    static const std::map<std::string, Handler> handlers{
-        {"1", engine::Command1_Click},           {"2", engine::Command2_Click},
-        {"3", engine::Command3_Click},           {"4", engine::Command4_Click},
-        {"5", engine::Command5_Click},           {"6", engine::Command6_Click},
-        {"7", engine::Command7_Click},           {"8", engine::Command8_Click},
-        {"9", engine::Command9_Click},           {"0", engine::Command10_Click},
-        {"C", engine::Cancella_Click},           {"+", engine::Somma_Click},
-        {"-", engine::Differenza_Click},         {"x", engine::Prodotto_Click},
-        {"/", engine::Divisione_Click},          {"yX", engine::Potenza_Click},
-        {"%", engine::Percentuale_Click},        {"=", engine::Risultato_Click},
-        {"2ndF", engine::FunzioneInversa_Click}, {"log", engine::LogaritmoDecimale_Click},
-        {"ln", engine::Logaritmo_Click},         {"Rad", engine::Radice_Click},
-        {"1/x", engine::Reciproco_Click},
-    };
-    return handlers;
+// The window's own table says which handler each caption's click runs.
+const ControlDesign* buttonWithCaption(std::string_view caption) {
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind == ControlKind::Button && caption == design.caption)
+            return &design;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -76,12 +60,13 @@ void MemoryForm::press(std::string_view keys) {
                 press(captionOf(*holder));
             continue;
         }
-        const auto found = handlersByCaption().find(key);
-        if (found == handlersByCaption().end()) {
+        const ControlDesign* button = buttonWithCaption(key);
+        if (!button) {
             std::fprintf(stderr, "no key with caption '%s'\n", key.c_str());
             std::abort();
         }
-        engine::dispatchClick([this, handler = found->second] { handler(controls); }, messages);
+        engine::dispatchClick([this, click = button->click] { click(controls, messages); },
+                              messages);
     }
 }
 

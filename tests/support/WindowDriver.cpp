@@ -11,6 +11,7 @@
 
 #include "Application.h"
 #include "Form1.h"
+#include "Form1Design.h"
 #include "MemoryControls.h"
 #include "platform/SystemClipboard.h"
 
@@ -78,7 +79,7 @@ void WindowDriver::press(const QString& keys) {
 }
 
 void WindowDriver::typeIntoDisplay(const QString& text) {
-    QLineEdit& display = m_form->Text1.widget();
+    QLineEdit& display = m_form->textBox("Text1").widget();
     click(display);
     display.selectAll();
     for (const QChar character : text)
@@ -90,33 +91,24 @@ void WindowDriver::pressEnter() {
 }
 
 platform::WidgetButton& WindowDriver::buttonWithCaption(const QString& caption) {
-    Form1& f = *m_form;
-    platform::WidgetButton* buttons[] = {
-        &f.Command1, &f.Command2,          &f.Command3,  &f.Command4,
-        &f.Command5, &f.Command6,          &f.Command7,  &f.Command8,
-        &f.Command9, &f.Command10,         &f.Somma,     &f.Differenza,
-        &f.Prodotto, &f.Divisione,         &f.Risultato, &f.Cancella,
-        &f.Radice,   &f.Potenza,           &f.Reciproco, &f.Percentuale,
-        &f.Guida,    &f.LogaritmoDecimale, &f.Logaritmo, &f.FunzioneInversa,
-    };
-    for (platform::WidgetButton* button : buttons) {
-        if (button->widget().text() == caption)
-            return *button;
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind == ControlKind::Button && QString::fromUtf8(design.caption) == caption)
+            return m_form->button(design.name);
     }
     qFatal("no button with caption %s", qPrintable(caption));
 }
 
 QString WindowDriver::display() const {
-    return m_form->Text1.widget().text();
+    return m_form->textBox("Text1").widget().text();
 }
 
 QString WindowDriver::indicator() const {
-    return m_form->Text2.widget().text();
+    return m_form->textBox("Text2").widget().text();
 }
 
 QString WindowDriver::digitList() const {
     QString joined;
-    const QListWidget& list = m_form->List1.widget();
+    const QListWidget& list = m_form->listBox("List1").widget();
     for (int i = 0; i < list.count(); ++i)
         joined += list.item(i)->text();
     return joined;
