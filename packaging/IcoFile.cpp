@@ -1,5 +1,6 @@
 #include "IcoFile.h"
 
+#include <QBuffer>
 #include <QtEndian>
 #include <array>
 
@@ -89,12 +90,23 @@ QByteArray bitmap(int size) {
     return out;
 }
 
+// Sizes from 256 up are stored as PNG, which Windows reads there and which keeps the file small.
+constexpr int kPngFrom = 256;
+
+QByteArray png(int size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    programIconImage(size).convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+    return bytes;
+}
+
 } // namespace
 
 QByteArray icoFile(std::initializer_list<int> sizes) {
     QList<QByteArray> images;
     for (int size : sizes)
-        images.append(bitmap(size));
+        images.append(size >= kPngFrom ? png(size) : bitmap(size));
     QByteArray out;
     put16(out, 0);
     put16(out, 1); // an icon, not a cursor
@@ -102,9 +114,12 @@ QByteArray icoFile(std::initializer_list<int> sizes) {
     quint32 offset = 6 + 16 * quint32(images.size());
     auto size = sizes.begin();
     for (const QByteArray& image : images) {
-        out.append(char(*size)).append(char(*size)).append(char(16)).append('\0');
+        const bool isPng = *size >= kPngFrom;
+        // 256 is written 0, as the one byte cannot hold it.
+        const char side = char(*size % 256);
+        out.append(side).append(side).append(char(isPng ? 0 : 16)).append('\0');
         put16(out, 1);
-        put16(out, 4);
+        put16(out, isPng ? 32 : 4);
         put32(out, quint32(image.size()));
         put32(out, offset);
         offset += quint32(image.size());

@@ -1,6 +1,6 @@
-// Writes the program icon's files from the pixels the window uses: brenoldi-16.png and
-// brenoldi-32.png for the Linux desktop, brenoldi.ico (both sizes, 16 colours with a
-// transparency mask) for Windows. Run by hand after a change to the icon:
+// Writes the program icon's files from the pixels the window uses: brenoldi-N.png at every
+// launcher size and brenoldi.svg for the Linux desktop, brenoldi.ico (16, 32 and 48 in 16 colours
+// with a transparency mask, 256 as PNG) for Windows. Run by hand after a change to the icon:
 //   make_icons packaging/icons
 
 #include <QCoreApplication>
@@ -21,12 +21,14 @@ int main(int argc, char* argv[]) {
     }
     const QDir out(arguments.at(1));
     bool ok = true;
-    for (int size : {16, 32}) {
+    for (int size : kIconSizes) {
         const QString name = QStringLiteral("brenoldi-%1.png").arg(size);
         ok = programIconImage(size).save(out.filePath(name), "PNG") && ok;
     }
+    QFile svg(out.filePath(QStringLiteral("brenoldi.svg")));
+    ok = svg.open(QIODevice::WriteOnly) && svg.write(programIconSvg()) > 0 && ok;
     QFile ico(out.filePath(QStringLiteral("brenoldi.ico")));
-    ok = ico.open(QIODevice::WriteOnly) && ico.write(icoFile({16, 32})) > 0 && ok;
+    ok = ico.open(QIODevice::WriteOnly) && ico.write(icoFile({16, 32, 48, 256})) > 0 && ok;
     if (!ok) {
         std::fputs("make_icons: could not write the icon files\n", stderr);
         return 1;
