@@ -36,8 +36,12 @@ QColor colour(const Rgb& rgb) {
 void describe(QWidget& widget, const ControlDesign& design) {
     widget.setGeometry(pixelRect(design.place));
     widget.setFont(controlFont(design.font));
-    if (design.toolTip)
+    // Screen readers say the spoken name ("più", not "+") and read the tool tip as the description.
+    widget.setAccessibleName(QString::fromUtf8(design.spokenName));
+    if (design.toolTip) {
         widget.setToolTip(QString::fromUtf8(design.toolTip));
+        widget.setAccessibleDescription(widget.toolTip());
+    }
     widget.setVisible(design.visible);
 }
 
@@ -55,7 +59,7 @@ Control& controlNamed(const std::map<std::string_view, std::unique_ptr<Control>>
 
 } // namespace
 
-Form1::Form1() : m_messages(this), m_enterKey(m_defaultButton, this) {
+Form1::Form1() : m_messages(this), m_enterKey(m_defaultButton, this), m_announcer(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption));
     setWindowIcon(programIcon());
@@ -157,10 +161,30 @@ void Form1::wireClicks() {
             continue;
         QObject::connect(&button(design.name).widget(), &QPushButton::clicked, this,
                          [this, click = design.click] {
+                             const Spoken before = spokenState();
                              engine::dispatchClick([this, click] { click(controls(), messages()); },
                                                    messages());
+                             announceChanges(before);
                          });
     }
+}
+
+Form1::Spoken Form1::spokenState() const {
+    return {textBox("Text1").widget().text(), button("FunzioneInversa").isDefault()};
+}
+
+void Form1::announceChanges(const Spoken& before) {
+    // The focus stays on the key just clicked, so a screen reader would not read the display by
+    // itself: a new result or message is announced, and so is the 2ndF state when it changes.
+    const Spoken after = spokenState();
+    QStringList news;
+    if (after.display != before.display && !after.display.isEmpty())
+        news << after.display;
+    if (after.secondFunction != before.secondFunction) {
+        news << (after.secondFunction ? QStringLiteral("seconda funzione attiva")
+                                      : QStringLiteral("seconda funzione disattivata"));
+    }
+    m_announcer.announce(news.join(QStringLiteral(", ")));
 }
 
 void Form1::paintEvent(QPaintEvent*) {

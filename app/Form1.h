@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "engine/Controls.h"
+#include "platform/Announcer.h"
 #include "platform/DefaultButtonRule.h"
 #include "platform/DialogMessageBox.h"
 #include "platform/EnterKeyFilter.h"
@@ -47,6 +48,14 @@ private:
     void setTabOrder();
     void wireClicks();
 
+    // What a screen reader is told of after a click.
+    struct Spoken {
+        QString display;
+        bool secondFunction;
+    };
+    Spoken spokenState() const;
+    void announceChanges(const Spoken& before);
+
     // Declared before the buttons, which hold on to it until they are gone.
     platform::DefaultButtonRule m_defaultButton;
     std::map<std::string_view, std::unique_ptr<platform::WidgetButton>> m_buttons;
@@ -55,5 +64,6 @@ private:
     platform::SystemClipboard m_clipboard;
     platform::DialogMessageBox m_messages;
     platform::EnterKeyFilter m_enterKey;
+    platform::Announcer m_announcer;
     std::optional<engine::Controls> m_controls;
 };

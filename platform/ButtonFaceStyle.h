@@ -7,8 +7,9 @@ class QPushButton;
 namespace platform {
 
 // The application style: Fusion, except that a button given a face colour is filled flat with
-// exactly that colour (Fusion would wash it into a light gradient). The outline, with its
-// default-button and focus emphasis, stays Fusion's.
+// exactly that colour (Fusion would wash it into a light gradient), and that a focused button
+// shows a dotted rectangle inside its face, so focus never looks like the default-button emphasis,
+// which stays Fusion's blue outline.
 class ButtonFaceStyle final : public QProxyStyle {
 public:
     ButtonFaceStyle();
@@ -18,6 +19,11 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+
+private:
+    static void drawFocusInsideFace(const QRect& rect, QPainter* painter);
 };
 
 } // namespace platform

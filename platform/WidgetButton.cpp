@@ -15,6 +15,8 @@ void WidgetButton::click() {
 }
 
 void WidgetButton::showDefaultEmphasis(bool on) {
+    // QPushButton also tells assistive technology that its default state changed, so a screen
+    // reader hears the pending operation and the 2ndF state move.
     m_button->setDefault(on);
 }
 

@@ -3,9 +3,10 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libxcb1-dev qt6-translations-l10n
     fonts-liberation2)
-# Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, and an
-# Italian locale to prove the number conversions ignore it.
-TEST_PACKAGES=(xvfb xauth xclip locales-all)
+# Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, an Italian
+# locale to prove the number conversions ignore it, and a private desktop bus with AT-SPI and its
+# Python client to read the window as a screen reader does.
+TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pyatspi)
 
 ensure_packages() {
     local missing=()

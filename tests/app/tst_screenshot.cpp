@@ -1,6 +1,8 @@
 // What the X server really shows: the window grabbed from the screen, its colours checked at
-// known points (background, the "=" and "2ndF" faces, the display and the indicator).
+// known points (background, the "=" and "2ndF" faces, the display and the indicator), and the
+// keyboard focus drawn unlike the pending operation.
 
+#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 
@@ -14,7 +16,31 @@ private Q_SLOTS:
     void initTestCase() { testing::prepareTestApplication(); }
     void coloursAtKnownPoints_data();
     void coloursAtKnownPoints();
+    void focusLooksUnlikeThePendingOperation();
 };
+
+namespace {
+
+QImage grabbed(Form1& form) {
+    const QPoint origin = form.mapToGlobal(QPoint(0, 0));
+    return form.screen()
+        ->grabWindow(0, origin.x(), origin.y(), form.width(), form.height())
+        .toImage();
+}
+
+// Black pixels along a row of the window, from x to x + length.
+int blackPixels(const QImage& shot, int x, int y, int length) {
+    int black = 0;
+    for (int i = 0; i < length; ++i)
+        black += shot.pixelColor(x + i, y) == QColor(Qt::black);
+    return black;
+}
+
+bool bluish(const QColor& colour) {
+    return colour.blue() > colour.red() + 60;
+}
+
+} // namespace
 
 void ScreenshotTest::coloursAtKnownPoints_data() {
     QTest::addColumn<QPoint>("point"); // in the window's client area, in pixels
@@ -48,6 +74,21 @@ void ScreenshotTest::coloursAtKnownPoints() {
         return shot.size() == form.size() ? shot.pixelColor(point).name() : QString();
     };
     QTRY_COMPARE(grabbed(), colour.name());
+}
+
+void ScreenshotTest::focusLooksUnlikeThePendingOperation() {
+    testing::WindowDriver driver;
+    Form1& form = driver.form();
+    driver.press(QStringLiteral("5 +"));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Tab); // the focus moves on to "-"
+    QTRY_VERIFY(form.button("Differenza").widget().hasFocus());
+    // "-" (56, 232) has the focus, "+" (96, 232) the pending operation; both 33 pixels square.
+    // Focus: a dotted rectangle 3 pixels inside the face. Pending: the blue outline.
+    QTRY_VERIFY(blackPixels(grabbed(form), 59, 235, 26) >= 5);
+    const QImage shot = grabbed(form);
+    QCOMPARE(blackPixels(shot, 99, 235, 26), 0);
+    QVERIFY(bluish(shot.pixelColor(112, 232)));
+    QVERIFY(!bluish(shot.pixelColor(72, 232)));
 }
 
 QTEST_MAIN(ScreenshotTest)
