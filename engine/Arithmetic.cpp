@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ArithmeticError.h"
+#include "platform/SystemMaths.h"
 
 namespace engine {
 
@@ -48,7 +49,7 @@ double power(double base, double exponent) {
         throw ArithmeticError(Kind::InvalidOperation);
     if (base < 0.0 && std::trunc(exponent) != exponent)
         throw ArithmeticError(Kind::InvalidOperation);
-    return finite(std::pow(base, exponent));
+    return finite(platform::systemPower(base, exponent));
 }
 
 double squareRoot(double x) {

@@ -2,81 +2,53 @@
 // Each row gives the whole state afterwards: display, clipboard, digit list, 2ndF indicator, the
 // button holding the default-button property, and the error the user was told about (if any).
 
-#include <QtTest>
+#include <doctest/doctest.h>
+#include <string>
+#include <vector>
 
 #include "MemoryControls.h"
 
 namespace {
 
+struct Row {
+    std::string name, keys, display, clipboard, digits, indicator, defaultButton, message;
+};
+
+// The rows of the group being filled.
+std::vector<Row> g_rows;
+
 void addColumns() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("indicator");
-    QTest::addColumn<QString>("defaultButton");
-    QTest::addColumn<QString>("message");
+    g_rows.clear();
 }
 
 void row(const char* name, const char* keys, const char* display, const char* clipboard,
          const char* digits, const char* indicator, const char* defaultButton,
          const char* message = "") {
-    QTest::newRow(name) << QString::fromUtf8(keys) << QString::fromUtf8(display)
-                        << QString::fromUtf8(clipboard) << QString::fromUtf8(digits)
-                        << QString::fromUtf8(indicator) << QString::fromUtf8(defaultButton)
-                        << QString::fromUtf8(message);
+    g_rows.push_back({name, keys, display, clipboard, digits, indicator, defaultButton, message});
 }
 
 void pressAndCheck() {
-    QFETCH(QString, keys);
-    QFETCH(QString, display);
-    QFETCH(QString, clipboard);
-    QFETCH(QString, digits);
-    QFETCH(QString, indicator);
-    QFETCH(QString, defaultButton);
-    QFETCH(QString, message);
-
-    testing::MemoryForm form;
-    form.press(keys.toStdString());
-
-    QCOMPARE(QString::fromStdString(form.Text1.value), display);
-    QCOMPARE(QString::fromStdString(form.clipboard.value), clipboard);
-    QCOMPARE(QString::fromStdString(form.digitList()), digits);
-    QCOMPARE(QString::fromStdString(form.Text2.value), indicator);
-    QCOMPARE(QString::fromStdString(form.defaultButton()), defaultButton);
-    QStringList shown;
-    for (const std::string& text : form.messages.shown)
-        shown << QString::fromStdString(text);
-    QCOMPARE(shown.join(QLatin1Char('|')), message);
+    for (const Row& row : g_rows) {
+        INFO("row \"", row.name, "\": ", row.keys);
+        testing::MemoryForm form;
+        form.press(row.keys);
+        CHECK(form.Text1.value == row.display);
+        CHECK(form.clipboard.value == row.clipboard);
+        CHECK(form.digitList() == row.digits);
+        CHECK(form.Text2.value == row.indicator);
+        CHECK(form.defaultButton() == row.defaultButton);
+        std::string shown;
+        for (const std::string& text : form.messages.shown)
+            shown += (shown.empty() ? "" : "|") + text;
+        CHECK(shown == row.message);
+    }
 }
 
 } // namespace
 
-class KeysTest : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void digitsAndClear_data();
-    void digitsAndClear() { pressAndCheck(); }
-    void operatorKeys_data();
-    void operatorKeys() { pressAndCheck(); }
-    void resultKey_data();
-    void resultKey() { pressAndCheck(); }
-    void logarithmsAndSecondFunction_data();
-    void logarithmsAndSecondFunction() { pressAndCheck(); }
-    void rootAndReciprocal_data();
-    void rootAndReciprocal() { pressAndCheck(); }
-    void arithmeticErrors_data();
-    void arithmeticErrors() { pressAndCheck(); }
-    void clipboardFailures_data();
-    void clipboardFailures() { pressAndCheck(); }
-    void textsBeyondTheDoubleRange_data();
-    void textsBeyondTheDoubleRange() { pressAndCheck(); }
-};
-
 //   name, keys, display, clipboard, digits, indicator, default button[, message]
 
-void KeysTest::digitsAndClear_data() {
+void digitsAndClear_data() {
     addColumns();
     row("start", "", "", "", "", "", "=");
     row("three digits", "1 2 3", "123", "", "123", "", "=");
@@ -96,7 +68,7 @@ void KeysTest::digitsAndClear_data() {
     row("C after digits", "4 5 C", "", "", "", "", "=");
 }
 
-void KeysTest::operatorKeys_data() {
+void operatorKeys_data() {
     addColumns();
     row("plus stores the display", "5 +", "", "5", "", "", "+");
     row("first operand outlives =", "5 + 3 =", "8", "5", "", "", "+");
@@ -118,7 +90,7 @@ void KeysTest::operatorKeys_data() {
         "0.333333333333333", "", "", "x");
 }
 
-void KeysTest::resultKey_data() {
+void resultKey_data() {
     addColumns();
     row("sum", "1 2 + 3 =", "15", "12", "", "", "+");
     row("sum again", "1 2 + 3 = =", "27", "12", "", "", "+");
@@ -151,7 +123,7 @@ void KeysTest::resultKey_data() {
     row("large sum goes to exponent form", "'1E14 + '9E14 =", "1E+15", "1E14", "", "", "+");
 }
 
-void KeysTest::logarithmsAndSecondFunction_data() {
+void logarithmsAndSecondFunction_data() {
     addColumns();
     row("2ndF on", "2ndF", "", "", "", "2ndF", "2ndF");
     row("2ndF off again", "2ndF 2ndF", "", "", "", "", "");
@@ -188,7 +160,7 @@ void KeysTest::logarithmsAndSecondFunction_data() {
     row("antilog drops a pending operation", "5 + 2ndF 2 log =", "100", "2", "", "", "");
 }
 
-void KeysTest::rootAndReciprocal_data() {
+void rootAndReciprocal_data() {
     addColumns();
     row("root of 9", "9 Rad", "3", "9", "", "", "=");
     row("root of 0", "0 Rad", "0", "0", "", "", "=");
@@ -209,7 +181,7 @@ void KeysTest::rootAndReciprocal_data() {
     row("reciprocal keeps 2ndF", "2ndF 8 1/x", "0.125", "8", "", "", "2ndF");
 }
 
-void KeysTest::arithmeticErrors_data() {
+void arithmeticErrors_data() {
     addColumns();
     // The click ends at the failing step: what was written stays, nothing after it happens.
     row("product overflows", "'1E308 2ndF x 1 0 =", "10", "1E308", "10", "", "x", "Overflow");
@@ -227,7 +199,7 @@ void KeysTest::arithmeticErrors_data() {
     row("next click works", "1 0 yX 4 0 0 = C 2 + 2 =", "4", "2", "", "", "+", "Overflow");
 }
 
-void KeysTest::clipboardFailures_data() {
+void clipboardFailures_data() {
     addColumns();
     row("operator key cannot write", "5 !write +", "5", "", "5", "", "=",
         "Appunti non disponibili");
@@ -245,7 +217,7 @@ void KeysTest::clipboardFailures_data() {
     row("digits and C need no clipboard", "!write !read 1 2 C 3", "3", "", "3", "", "=");
 }
 
-void KeysTest::textsBeyondTheDoubleRange_data() {
+void textsBeyondTheDoubleRange_data() {
     // Such a text reads as an infinity; the step that uses it decides, as for any other value.
     addColumns();
     row("nothing pending reads it harmlessly", "@1E999 =", "", "1E999", "", "", "=");
@@ -263,5 +235,42 @@ void KeysTest::textsBeyondTheDoubleRange_data() {
         "1.79769313486231E+308", "", "", "x");
 }
 
-QTEST_APPLESS_MAIN(KeysTest)
-#include "tst_keys.moc"
+TEST_CASE("digits and clear") {
+    digitsAndClear_data();
+    pressAndCheck();
+}
+
+TEST_CASE("operator keys") {
+    operatorKeys_data();
+    pressAndCheck();
+}
+
+TEST_CASE("result key") {
+    resultKey_data();
+    pressAndCheck();
+}
+
+TEST_CASE("logarithms and second function") {
+    logarithmsAndSecondFunction_data();
+    pressAndCheck();
+}
+
+TEST_CASE("root and reciprocal") {
+    rootAndReciprocal_data();
+    pressAndCheck();
+}
+
+TEST_CASE("arithmetic errors") {
+    arithmeticErrors_data();
+    pressAndCheck();
+}
+
+TEST_CASE("clipboard failures") {
+    clipboardFailures_data();
+    pressAndCheck();
+}
+
+TEST_CASE("texts beyond the double range") {
+    textsBeyondTheDoubleRange_data();
+    pressAndCheck();
+}

@@ -3,10 +3,12 @@
 // click the invariants a user relies on must hold. A fixed seed by default; for longer runs:
 //   BRENOLDI_SOAK_SEED=123 BRENOLDI_SOAK_CLICKS=100000000 build/tests/engine/tst_soak
 
-#include <QtTest>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <doctest/doctest.h>
 #include <random>
 #include <set>
 
@@ -28,8 +30,8 @@ const std::set<std::string> kDisplayMessages{"", "Impossibile", "Indeterminata",
                                              "N° grande <max 308>", "N° grande <max 709>"};
 
 std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toULongLong();
+    const char* value = std::getenv(name);
+    return value && *value ? std::strtoull(value, nullptr, 10) : fallback;
 }
 
 // Texts a user types or another program copies: numerals of every magnitude, the edges of the
@@ -91,14 +93,7 @@ bool looksLikeInfinityOrNaN(std::string text) {
 
 } // namespace
 
-class SoakTest : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void randomClicksKeepTheInvariants();
-};
-
-void SoakTest::randomClicksKeepTheInvariants() {
+TEST_CASE("random clicks keep the invariants") {
     const std::uint64_t seed = fromEnvironment("BRENOLDI_SOAK_SEED", kDefaultSeed);
     const auto clicks =
         static_cast<long long>(fromEnvironment("BRENOLDI_SOAK_CLICKS", kDefaultClicks));
@@ -130,26 +125,20 @@ void SoakTest::randomClicksKeepTheInvariants() {
         form.press(key);
 
         const std::string& display = form.Text1.value;
-        const auto where = [&] {
-            return qPrintable(
-                QStringLiteral("seed %1, click %2 (%3): display \"%4\"")
-                    .arg(seed)
-                    .arg(click)
-                    .arg(QString::fromStdString(key), QString::fromStdString(display)));
-        };
-        QVERIFY2(form.messages.shown.size() <= messagesBefore + 1, where());
+        INFO("seed ", seed, ", click ", click, " (", key, "): display \"", display, "\"");
+        REQUIRE(form.messages.shown.size() <= messagesBefore + 1);
         if (form.messages.shown.size() > messagesBefore)
-            QVERIFY2(kMessages.count(form.messages.shown.back()) == 1, where());
+            REQUIRE(kMessages.count(form.messages.shown.back()) == 1);
         // Whatever the calculator writes, it never shows an infinity or a NaN...
         if (display != before)
-            QVERIFY2(!looksLikeInfinityOrNaN(display), where());
+            REQUIRE(!looksLikeInfinityOrNaN(display));
         // ...and a number it computed reads back as the number shown.
         if (display != before && kComputingKeys.count(key) && !kDisplayMessages.count(display)) {
             std::string number = display;
             if (number.size() > 2 && number.compare(number.size() - 2, 2, " i") == 0)
                 number.resize(number.size() - 2);
             const double value = engine::TextToNumber(number);
-            QVERIFY2(std::isfinite(value) && engine::NumberToText(value) == number, where());
+            REQUIRE((std::isfinite(value) && engine::NumberToText(value) == number));
         }
         int emphasised = 0;
         for (const testing::MemoryButton* button :
@@ -157,12 +146,9 @@ void SoakTest::randomClicksKeepTheInvariants() {
               &form.Percentuale, &form.FunzioneInversa, &form.Risultato})
             emphasised += button->emphasised;
         // At most one default button, and the one drawn so is the one that holds the role.
-        QVERIFY2(emphasised == (form.rule.holder() ? 1 : 0), where());
+        REQUIRE(emphasised == (form.rule.holder() ? 1 : 0));
     }
     // After all that, the calculator still calculates.
     form.press("!ok C 1 2 + 3 =");
-    QCOMPARE(QString::fromStdString(form.Text1.value), QStringLiteral("15"));
+    CHECK(form.Text1.value == "15");
 }
-
-QTEST_APPLESS_MAIN(SoakTest)
-#include "tst_soak.moc"

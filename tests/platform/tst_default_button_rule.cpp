@@ -1,87 +1,72 @@
 // The default-button rule on its own: at most one holder, setting true moves the role, setting
 // false on the holder leaves none, and the emphasis is redrawn only where the role really moved.
 
-#include <QtTest>
+#include <doctest/doctest.h>
 
 #include "MemoryControls.h"
 
 using testing::MemoryButton;
 
-class DefaultButtonRuleTest : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void readsTrueOnlyForTheHolder();
-    void settingTrueMovesTheRole();
-    void settingTrueOnTheHolderChangesNothing();
-    void settingFalseOnTheHolderLeavesNone();
-    void settingFalseOnAnotherButtonChangesNothing();
-    void aDestroyedHolderLeavesNone();
-};
-
-void DefaultButtonRuleTest::readsTrueOnlyForTheHolder() {
+TEST_CASE("reads true only for the holder") {
     platform::DefaultButtonRule rule;
     MemoryButton a(rule), b(rule);
-    QVERIFY(!a.isDefault());
-    QVERIFY(!b.isDefault());
-    QCOMPARE(rule.holder(), nullptr);
+    CHECK(!a.isDefault());
+    CHECK(!b.isDefault());
+    CHECK(rule.holder() == nullptr);
     b.setDefault(true);
-    QVERIFY(!a.isDefault());
-    QVERIFY(b.isDefault());
-    QCOMPARE(rule.holder(), &b);
+    CHECK(!a.isDefault());
+    CHECK(b.isDefault());
+    CHECK(rule.holder() == &b);
 }
 
-void DefaultButtonRuleTest::settingTrueMovesTheRole() {
+TEST_CASE("setting true moves the role") {
     platform::DefaultButtonRule rule;
     MemoryButton a(rule), b(rule), c(rule);
     a.setDefault(true);
     b.setDefault(true);
-    QVERIFY(!a.isDefault());
-    QVERIFY(b.isDefault());
-    QVERIFY(!c.isDefault());
-    QVERIFY(!a.emphasised);
-    QVERIFY(b.emphasised);
+    CHECK(!a.isDefault());
+    CHECK(b.isDefault());
+    CHECK(!c.isDefault());
+    CHECK(!a.emphasised);
+    CHECK(b.emphasised);
 }
 
-void DefaultButtonRuleTest::settingTrueOnTheHolderChangesNothing() {
+TEST_CASE("setting true on the holder changes nothing") {
     platform::DefaultButtonRule rule;
     MemoryButton a(rule), b(rule);
     a.setDefault(true);
     a.emphasised = false; // a redraw would set it again
     a.setDefault(true);
-    QVERIFY(a.isDefault());
-    QVERIFY(!a.emphasised);
+    CHECK(a.isDefault());
+    CHECK(!a.emphasised);
 }
 
-void DefaultButtonRuleTest::settingFalseOnTheHolderLeavesNone() {
+TEST_CASE("setting false on the holder leaves none") {
     platform::DefaultButtonRule rule;
     MemoryButton a(rule), b(rule);
     a.setDefault(true);
     a.setDefault(false);
-    QVERIFY(!a.isDefault());
-    QVERIFY(!b.isDefault());
-    QVERIFY(!a.emphasised);
-    QCOMPARE(rule.holder(), nullptr);
+    CHECK(!a.isDefault());
+    CHECK(!b.isDefault());
+    CHECK(!a.emphasised);
+    CHECK(rule.holder() == nullptr);
 }
 
-void DefaultButtonRuleTest::settingFalseOnAnotherButtonChangesNothing() {
+TEST_CASE("setting false on another button changes nothing") {
     platform::DefaultButtonRule rule;
     MemoryButton a(rule), b(rule);
     a.setDefault(true);
     b.setDefault(false);
-    QVERIFY(a.isDefault());
-    QVERIFY(a.emphasised);
-    QVERIFY(!b.isDefault());
+    CHECK(a.isDefault());
+    CHECK(a.emphasised);
+    CHECK(!b.isDefault());
 }
 
-void DefaultButtonRuleTest::aDestroyedHolderLeavesNone() {
+TEST_CASE("a destroyed holder leaves none") {
     platform::DefaultButtonRule rule;
     {
         MemoryButton a(rule);
         a.setDefault(true);
     }
-    QCOMPARE(rule.holder(), nullptr);
+    CHECK(rule.holder() == nullptr);
 }
-
-QTEST_APPLESS_MAIN(DefaultButtonRuleTest)
-#include "tst_default_button_rule.moc"
