@@ -131,6 +131,7 @@ void Form1Window::createControls(HINSTANCE instance) {
             break;
         case ControlKind::ListBox:
             kind = L"LISTBOX";
+            style |= LBS_NOINTEGRALHEIGHT; // the designed height, not a whole number of lines
             extended = WS_EX_CLIENTEDGE;
             break;
         }
