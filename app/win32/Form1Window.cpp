@@ -1,6 +1,8 @@
 #include "Form1Window.h"
 
 #include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,6 +72,7 @@ Form1Window::Form1Window(HINSTANCE instance)
     m_messages.emplace(m_window);
     createControls(instance);
     addToolTips(instance);
+    nameControlsForScreenReaders();
     m_engine.emplace(engine::Controls{
         named(m_textBoxes, "Text1"), named(m_textBoxes, "Text2"), named(m_listBoxes, "List1"),
         named(m_buttons, "Somma"), named(m_buttons, "Differenza"), named(m_buttons, "Prodotto"),
@@ -181,6 +184,26 @@ void Form1Window::addToolTips(HINSTANCE instance) {
         SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 300);
+}
+
+void Form1Window::nameControlsForScreenReaders() {
+    // A plain button is read by its caption; the system's annotation service gives each control
+    // its spoken name ("più", not "+") and the tool tip as its description. Where the service is
+    // missing, the captions remain.
+    IAccPropServices* annotations = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&annotations))))
+        return;
+    for (const Control& control : m_controls) {
+        annotations->SetHwndPropStr(control.handle, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                    PROPID_ACC_NAME,
+                                    platform::toUtf16(control.design->spokenName).c_str());
+        if (control.design->toolTip)
+            annotations->SetHwndPropStr(control.handle, static_cast<DWORD>(OBJID_CLIENT),
+                                        CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                        platform::toUtf16(control.design->toolTip).c_str());
+    }
+    annotations->Release();
 }
 
 const Form1Window::Control* Form1Window::controlOf(HWND handle) const {

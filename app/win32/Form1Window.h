@@ -50,6 +50,7 @@ private:
     LRESULT handleMessage(UINT message, WPARAM w, LPARAM l);
     void createControls(HINSTANCE instance);
     void addToolTips(HINSTANCE instance);
+    void nameControlsForScreenReaders();
     HFONT font(const ControlDesign& design);
     const Control* controlOf(HWND handle) const;
     void click(int id);

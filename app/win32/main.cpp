@@ -1,8 +1,12 @@
 #include "platform/win32/WindowsApi.h"
 
+#include <objbase.h>
+
 #include "Form1Window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    // The accessibility annotations are COM objects of this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Form1Window form(instance);
     form.show(show);
     MSG message;
@@ -12,5 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return static_cast<int>(message.wParam);
 }
