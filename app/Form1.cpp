@@ -5,9 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <cstdio>
-#include <cstdlib>
 
+#include "ControlsByName.h"
 #include "Form1Design.h"
 #include "ProgramIcon.h"
 #include "engine/ClickDispatch.h"
@@ -43,18 +42,6 @@ void describe(QWidget& widget, const ControlDesign& design) {
         widget.setAccessibleDescription(widget.toolTip());
     }
     widget.setVisible(design.visible);
-}
-
-template <class Control>
-Control& controlNamed(const std::map<std::string_view, std::unique_ptr<Control>>& controls,
-                      std::string_view name) {
-    const auto found = controls.find(name);
-    if (found == controls.end()) {
-        std::fprintf(stderr, "Form1 has no such control: %.*s\n", static_cast<int>(name.size()),
-                     name.data());
-        std::abort();
-    }
-    return *found->second;
 }
 
 } // namespace

@@ -7,11 +7,11 @@
 // box.
 
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string_view>
 
+#include "ControlsByName.h"
 #include "engine/Controls.h"
 #include "platform/Announcer.h"
 #include "platform/DefaultButtonRule.h"
@@ -58,9 +58,9 @@ private:
 
     // Declared before the buttons, which hold on to it until they are gone.
     platform::DefaultButtonRule m_defaultButton;
-    std::map<std::string_view, std::unique_ptr<platform::WidgetButton>> m_buttons;
-    std::map<std::string_view, std::unique_ptr<platform::WidgetTextBox>> m_textBoxes;
-    std::map<std::string_view, std::unique_ptr<platform::WidgetListBox>> m_listBoxes;
+    ControlsByName<platform::WidgetButton> m_buttons;
+    ControlsByName<platform::WidgetTextBox> m_textBoxes;
+    ControlsByName<platform::WidgetListBox> m_listBoxes;
     platform::SystemClipboard m_clipboard;
     platform::DialogMessageBox m_messages;
     platform::EnterKeyFilter m_enterKey;

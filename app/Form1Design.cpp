@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ControlsByName.h"
 #include "HelpMessage.h"
 #include "engine/DigitKeys.h"
 #include "engine/LogarithmKeys.h"
@@ -79,11 +80,7 @@ const std::array<ControlDesign, 27> kForm1Controls{{
 }};
 // clang-format on
 
-const ControlDesign& controlDesign(std::string_view name) {
-    for (const ControlDesign& control : kForm1Controls) {
-        if (name == control.name)
-            return control;
-    }
+void noControlNamed(std::string_view name) {
     std::fprintf(stderr, "Form1 has no control %.*s\n", static_cast<int>(name.size()), name.data());
     std::abort();
 }

@@ -63,9 +63,6 @@ inline constexpr FontDesign kWindowFont{"MS Sans Serif", 9.75, true};
 // in front of Text1.
 extern const std::array<ControlDesign, 27> kForm1Controls;
 
-// The row of the control called `name`; the program stops on a name no row has.
-const ControlDesign& controlDesign(std::string_view name);
-
 // Rounded to the nearest pixel at 96 dpi, as a twip position that is not a whole pixel must be.
 int twipsToPixels(int twips);
 // The font's size in pixels at 96 dpi (8.25 pt is 11 px, 9.75 pt 13, 12 pt 16, 13.5 pt 18).

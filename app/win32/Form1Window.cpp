@@ -4,9 +4,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
-#include <cstdio>
-#include <cstdlib>
-
+#include "ControlsByName.h"
 #include "Form1Design.h"
 #include "engine/ClickDispatch.h"
 #include "platform/win32/Utf16.h"
@@ -24,18 +22,6 @@ COLORREF colour(const Rgb& rgb) {
 RECT pixels(const TwipRect& place) {
     const int left = twipsToPixels(place.left), top = twipsToPixels(place.top);
     return {left, top, left + twipsToPixels(place.width), top + twipsToPixels(place.height)};
-}
-
-template <class Control>
-Control& named(const std::map<std::string_view, std::unique_ptr<Control>>& controls,
-               std::string_view name) {
-    const auto found = controls.find(name);
-    if (found == controls.end()) {
-        std::fprintf(stderr, "Form1 has no such control: %.*s\n", static_cast<int>(name.size()),
-                     name.data());
-        std::abort();
-    }
-    return *found->second;
 }
 
 } // namespace
@@ -73,13 +59,15 @@ Form1Window::Form1Window(HINSTANCE instance)
     createControls(instance);
     addToolTips(instance);
     nameControlsForScreenReaders();
-    m_engine.emplace(engine::Controls{
-        named(m_textBoxes, "Text1"), named(m_textBoxes, "Text2"), named(m_listBoxes, "List1"),
-        named(m_buttons, "Somma"), named(m_buttons, "Differenza"), named(m_buttons, "Prodotto"),
-        named(m_buttons, "Divisione"), named(m_buttons, "Potenza"), named(m_buttons, "Percentuale"),
-        named(m_buttons, "FunzioneInversa"), *m_clipboard});
+    m_engine.emplace(
+        engine::Controls{controlNamed(m_textBoxes, "Text1"), controlNamed(m_textBoxes, "Text2"),
+                         controlNamed(m_listBoxes, "List1"), controlNamed(m_buttons, "Somma"),
+                         controlNamed(m_buttons, "Differenza"), controlNamed(m_buttons, "Prodotto"),
+                         controlNamed(m_buttons, "Divisione"), controlNamed(m_buttons, "Potenza"),
+                         controlNamed(m_buttons, "Percentuale"),
+                         controlNamed(m_buttons, "FunzioneInversa"), *m_clipboard});
     // The whole initial state: empty texts and list, Risultato the default.
-    named(m_buttons, "Risultato").setDefault(true);
+    controlNamed(m_buttons, "Risultato").setDefault(true);
 }
 
 Form1Window::~Form1Window() {
@@ -97,7 +85,7 @@ Form1Window::~Form1Window() {
 void Form1Window::show(int how) {
     ShowWindow(m_window, how);
     UpdateWindow(m_window);
-    SetFocus(named(m_buttons, "Command1").handle());
+    SetFocus(controlNamed(m_buttons, "Command1").handle());
 }
 
 HFONT Form1Window::font(const ControlDesign& design) {
@@ -161,7 +149,7 @@ void Form1Window::createControls(HINSTANCE instance) {
     }
     // Created last, the indicator would lie behind the display: it is brought in front, and Tab
     // follows the design's order rather than this stacking.
-    SetWindowPos(named(m_textBoxes, "Text2").handle(), HWND_TOP, 0, 0, 0, 0,
+    SetWindowPos(controlNamed(m_textBoxes, "Text2").handle(), HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
@@ -231,7 +219,7 @@ bool Form1Window::handleKey(const MSG& message) {
     if (message.wParam == VK_RETURN) {
         const Control* focused = controlOf(GetFocus());
         if (focused && focused->design->kind == ControlKind::Button)
-            named(m_buttons, focused->design->name).click();
+            controlNamed(m_buttons, focused->design->name).click();
         else if (platform::Button* holder = m_defaultButton.holder())
             holder->click();
         return true;
@@ -267,7 +255,7 @@ void Form1Window::drawButton(const DRAWITEMSTRUCT& item) {
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
     // The default button: a black frame around the whole button, as the system draws it.
-    if (named(m_buttons, control->design->name).isDefault()) {
+    if (controlNamed(m_buttons, control->design->name).isDefault()) {
         FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&face, -1, -1);
     }

@@ -6,7 +6,6 @@
 
 #include "platform/win32/WindowsApi.h"
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ControlsByName.h"
 #include "engine/Controls.h"
 #include "platform/DefaultButtonRule.h"
 #include "platform/win32/Win32Button.h"
@@ -61,9 +61,9 @@ private:
     HBRUSH m_background;
     platform::DefaultButtonRule m_defaultButton;
     std::vector<Control> m_controls; // in the design's order: the control id is 100 + the index
-    std::map<std::string_view, std::unique_ptr<platform::Win32Button>> m_buttons;
-    std::map<std::string_view, std::unique_ptr<platform::Win32TextBox>> m_textBoxes;
-    std::map<std::string_view, std::unique_ptr<platform::Win32ListBox>> m_listBoxes;
+    ControlsByName<platform::Win32Button> m_buttons;
+    ControlsByName<platform::Win32TextBox> m_textBoxes;
+    ControlsByName<platform::Win32ListBox> m_listBoxes;
     std::map<std::tuple<std::string, double, bool>, HFONT> m_fonts;
     std::optional<platform::Win32Clipboard> m_clipboard;
     std::optional<platform::Win32MessageBox> m_messages;
