@@ -17,7 +17,7 @@ constexpr int kSignificantDigits = 15;
 // Exponents are only compared against the double range; saturating far above it is harmless.
 constexpr std::int64_t kExponentCap = std::int64_t{1} << 40;
 // The eight largest doubles round at fifteen digits to 1.79769313486232E+308, which lies beyond the
-// largest double and would read back as an overflow; they are shown cut instead of rounded.
+// largest double and would read back as an infinity; they are shown cut instead of rounded.
 constexpr const char* kLargestShown = "1.79769313486231E+308";
 constexpr double kLargestShownValue = 1.79769313486231e308;
 
