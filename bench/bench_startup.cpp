@@ -15,8 +15,8 @@
 int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
     QApplication application(argc, argv);
-    prepareApplication(application);
-    Form1 form;
+    app::qt::prepareApplication(application);
+    app::qt::Form1 form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -5,8 +5,8 @@ namespace platform {
 class Button;
 
 // The window's default-button role. At most one button holds it at a time; nothing moves it but
-// Button::setDefault (focus changes and clicks never do). Enter clicks the focused button, else
-// the holder of this role, else nothing: see EnterKeyFilter for the keyboard side.
+// Button::setDefault (focus changes and clicks never do). Every front-end asks buttonForEnter()
+// which button the Enter key clicks.
 class DefaultButtonRule {
 public:
     DefaultButtonRule() = default;
@@ -18,6 +18,10 @@ public:
     void takeFrom(Button& button);
     // A button being destroyed gives the role up without being redrawn.
     void forget(const Button& button);
+
+    // Enter clicks the focused button (nullptr: the focus is on no button), else the holder of
+    // the role, else nothing (nullptr).
+    Button* buttonForEnter(Button* focused) const { return focused ? focused : m_holder; }
 
 private:
     Button* m_holder = nullptr;

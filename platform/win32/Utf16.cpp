@@ -2,7 +2,7 @@
 
 #include "platform/win32/WindowsApi.h"
 
-namespace platform {
+namespace platform::win32 {
 
 std::wstring toUtf16(std::string_view utf8) {
     if (utf8.empty())
@@ -26,4 +26,4 @@ std::string toUtf8(std::wstring_view utf16) {
     return utf8;
 }
 
-} // namespace platform
+} // namespace platform::win32

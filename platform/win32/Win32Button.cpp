@@ -1,6 +1,6 @@
 #include "Win32Button.h"
 
-namespace platform {
+namespace platform::win32 {
 
 void Win32Button::click() {
     SendMessageW(GetParent(m_button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_button), BN_CLICKED),
@@ -17,4 +17,4 @@ void Win32Button::showDefaultEmphasis(bool on) {
     InvalidateRect(m_button, nullptr, TRUE);
 }
 
-} // namespace platform
+} // namespace platform::win32

@@ -4,7 +4,7 @@
 
 #include "platform/Button.h"
 
-namespace platform {
+namespace platform::win32 {
 
 // A Button shown as an owner-drawn push button of a dialog-managed window. Windows draws no
 // default emphasis on owner-drawn buttons, so the window draws it (isDefault() tells it when);
@@ -24,4 +24,4 @@ private:
     HWND m_button;
 };
 
-} // namespace platform
+} // namespace platform::win32

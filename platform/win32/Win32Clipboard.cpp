@@ -6,7 +6,7 @@
 
 #include "Utf16.h"
 
-namespace platform {
+namespace platform::win32 {
 
 namespace {
 
@@ -67,4 +67,4 @@ void Win32Clipboard::setText(std::string_view text) {
     }
 }
 
-} // namespace platform
+} // namespace platform::win32

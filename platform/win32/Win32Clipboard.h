@@ -4,7 +4,7 @@
 
 #include "platform/Clipboard.h"
 
-namespace platform {
+namespace platform::win32 {
 
 // The Windows clipboard as plain Unicode text (CF_UNICODETEXT). A clipboard without text reads as
 // "". Another program may hold the clipboard open for a moment: opening it is retried for a short
@@ -20,4 +20,4 @@ private:
     HWND m_owner;
 };
 
-} // namespace platform
+} // namespace platform::win32

@@ -4,7 +4,7 @@
 
 #include "Utf16.h"
 
-namespace platform {
+namespace platform::win32 {
 
 void Win32ListBox::addItem(std::string_view item) {
     const LRESULT added =
@@ -32,4 +32,4 @@ void Win32ListBox::clear() {
     SendMessageW(m_list, LB_RESETCONTENT, 0, 0);
 }
 
-} // namespace platform
+} // namespace platform::win32

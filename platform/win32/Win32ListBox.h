@@ -4,7 +4,7 @@
 
 #include "platform/ListBox.h"
 
-namespace platform {
+namespace platform::win32 {
 
 // A ListBox kept in a LISTBOX control that its window owns.
 class Win32ListBox final : public ListBox {
@@ -21,4 +21,4 @@ private:
     HWND m_list;
 };
 
-} // namespace platform
+} // namespace platform::win32

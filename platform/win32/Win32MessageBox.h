@@ -4,7 +4,7 @@
 
 #include "platform/MessageBox.h"
 
-namespace platform {
+namespace platform::win32 {
 
 // A MessageBox shown with MessageBoxW, modal to the calculator's window, titled with the
 // application's name, with one OK button.
@@ -18,4 +18,4 @@ private:
     HWND m_owner;
 };
 
-} // namespace platform
+} // namespace platform::win32

@@ -2,7 +2,7 @@
 
 #include "Utf16.h"
 
-namespace platform {
+namespace platform::win32 {
 
 std::string Win32TextBox::text() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(m_edit)) + 1, L'\0');
@@ -15,4 +15,4 @@ void Win32TextBox::setText(std::string_view text) {
     SetWindowTextW(m_edit, toUtf16(text).c_str());
 }
 
-} // namespace platform
+} // namespace platform::win32

@@ -4,7 +4,7 @@
 
 #include "platform/TextBox.h"
 
-namespace platform {
+namespace platform::win32 {
 
 // A TextBox kept in a single-line EDIT control that its window owns.
 class Win32TextBox final : public TextBox {
@@ -19,4 +19,4 @@ private:
     HWND m_edit;
 };
 
-} // namespace platform
+} // namespace platform::win32

@@ -141,9 +141,7 @@ TEST_CASE("random clicks keep the invariants") {
             REQUIRE((std::isfinite(value) && engine::NumberToText(value) == number));
         }
         int emphasised = 0;
-        for (const testing::MemoryButton* button :
-             {&form.Somma, &form.Differenza, &form.Prodotto, &form.Divisione, &form.Potenza,
-              &form.Percentuale, &form.FunzioneInversa, &form.Risultato})
+        for (const auto& [name, button] : form.buttons)
             emphasised += button->emphasised;
         // At most one default button, and the one drawn so is the one that holds the role.
         REQUIRE(emphasised == (form.rule.holder() ? 1 : 0));

@@ -4,23 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Form1Design.h"
-#include "engine/ClickDispatch.h"
+#include "form/Form1Design.h"
 
 namespace testing {
-
-namespace {
-
-// The window's own table says which handler each caption's click runs.
-const ControlDesign* buttonWithCaption(std::string_view caption) {
-    for (const ControlDesign& design : kForm1Controls) {
-        if (design.kind == ControlKind::Button && caption == design.caption)
-            return &design;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 std::vector<std::string> captions(std::string_view keys) {
     std::vector<std::string> result;
@@ -34,10 +20,44 @@ std::vector<std::string> captions(std::string_view keys) {
     return result;
 }
 
+namespace {
+
+// Every control of one kind in the design table, made with `arguments`.
+template <class Control, class... Arguments>
+form::ControlsByName<Control> makeAll(form::ControlKind kind, Arguments&... arguments) {
+    form::ControlsByName<Control> made;
+    for (const form::ControlDesign& design : form::kForm1Controls) {
+        if (design.kind == kind)
+            made.emplace(design.name, std::make_unique<Control>(arguments...));
+    }
+    return made;
+}
+
+} // namespace
+
 MemoryForm::MemoryForm()
-    : controls{Text1,     Text2,   List1,       Somma,           Differenza, Prodotto,
-               Divisione, Potenza, Percentuale, FunzioneInversa, clipboard} {
-    Risultato.setDefault(true);
+    : buttons(makeAll<MemoryButton>(form::ControlKind::Button, rule)),
+      textBoxes(makeAll<MemoryTextBox>(form::ControlKind::TextBox)),
+      listBoxes(makeAll<MemoryListBox>(form::ControlKind::ListBox)), Text1(textBox("Text1")),
+      Text2(textBox("Text2")), List1(listBox("List1")),
+      wiring(form::Form1Parts{*this, rule, clipboard, messages, announcer}) {
+    for (const form::ControlDesign& design : form::kForm1Controls) {
+        if (design.kind == form::ControlKind::Button)
+            button(design.name).clicked = [this, &design] { wiring.click(design); };
+    }
+    wiring.setInitialState();
+}
+
+MemoryButton& MemoryForm::button(std::string_view name) const {
+    return form::controlNamed(buttons, name);
+}
+
+MemoryTextBox& MemoryForm::textBox(std::string_view name) const {
+    return form::controlNamed(textBoxes, name);
+}
+
+MemoryListBox& MemoryForm::listBox(std::string_view name) const {
+    return form::controlNamed(listBoxes, name);
 }
 
 void MemoryForm::press(std::string_view keys) {
@@ -56,35 +76,27 @@ void MemoryForm::press(std::string_view keys) {
             continue;
         }
         if (key == "Enter") {
-            if (platform::Button* holder = rule.holder())
-                press(captionOf(*holder));
+            wiring.pressEnter(form::designNamed("Text1"));
             continue;
         }
-        const ControlDesign* button = buttonWithCaption(key);
-        if (!button) {
+        const form::ControlDesign* design = form::buttonCaptioned(key);
+        if (!design) {
             std::fprintf(stderr, "no key with caption '%s'\n", key.c_str());
             std::abort();
         }
-        engine::dispatchClick([this, click = button->click] { click(controls, messages); },
-                              messages);
+        button(design->name).click();
     }
-}
-
-std::string MemoryForm::captionOf(const platform::Button& button) const {
-    const std::pair<const MemoryButton*, const char*> buttons[] = {
-        {&Somma, "+"},    {&Differenza, "-"},  {&Prodotto, "x"},           {&Divisione, "/"},
-        {&Potenza, "yX"}, {&Percentuale, "%"}, {&FunzioneInversa, "2ndF"}, {&Risultato, "="},
-    };
-    for (const auto& [candidate, caption] : buttons) {
-        if (candidate == &button)
-            return caption;
-    }
-    return "?";
 }
 
 std::string MemoryForm::defaultButton() const {
     const platform::Button* holder = rule.holder();
-    return holder ? captionOf(*holder) : "";
+    if (!holder)
+        return "";
+    for (const auto& [name, candidate] : buttons) {
+        if (candidate.get() == holder)
+            return form::designNamed(name)->caption;
+    }
+    return "?";
 }
 
 std::string MemoryForm::digitList() const {

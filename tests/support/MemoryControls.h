@@ -3,11 +3,13 @@
 // In-memory stand-ins for the window's controls and the clipboard, for fast engine tests and for
 // failures the real parts cannot produce on demand. The default-button rule is the real one.
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "engine/Controls.h"
+#include "form/ControlsByName.h"
+#include "form/Form1Wiring.h"
+#include "platform/Announcer.h"
 #include "platform/Button.h"
 #include "platform/Clipboard.h"
 #include "platform/DefaultButtonRule.h"
@@ -38,8 +40,12 @@ public:
 class MemoryButton final : public platform::Button {
 public:
     using Button::Button;
-    void click() override { ++clicks; }
-    int clicks = 0;
+    // As a real button's click reaches its window: whatever the form wired to it.
+    void click() override {
+        if (clicked)
+            clicked();
+    }
+    std::function<void()> clicked;
     bool emphasised = false;
 
 protected:
@@ -75,11 +81,18 @@ public:
     std::vector<Icon> icons;
 };
 
+class RecordingAnnouncer final : public platform::Announcer {
+public:
+    void announce(std::string_view text) override { said.emplace_back(text); }
+    std::vector<std::string> said;
+};
+
 // Splits "1 2 + 3 =" into its key captions.
 std::vector<std::string> captions(std::string_view keys);
 
-// The calculator's state in memory, driven key by key through the same dispatcher as a real click.
-class MemoryForm {
+// The calculator's state in memory: every control of the design table, wired by the same wiring
+// as the real windows, and driven key by key through it.
+class MemoryForm final : public form::ControlLookup {
 public:
     MemoryForm();
 
@@ -96,17 +109,21 @@ public:
     // The digit list's items joined.
     std::string digitList() const;
 
+    MemoryButton& button(std::string_view name) const override;
+    MemoryTextBox& textBox(std::string_view name) const override;
+    MemoryListBox& listBox(std::string_view name) const override;
+
     platform::DefaultButtonRule rule;
-    MemoryTextBox Text1, Text2;
-    MemoryListBox List1;
-    MemoryButton Somma{rule}, Differenza{rule}, Prodotto{rule}, Divisione{rule}, Potenza{rule},
-        Percentuale{rule}, FunzioneInversa{rule}, Risultato{rule};
+    form::ControlsByName<MemoryButton> buttons;
+    form::ControlsByName<MemoryTextBox> textBoxes;
+    form::ControlsByName<MemoryListBox> listBoxes;
+    MemoryTextBox& Text1; // the display
+    MemoryTextBox& Text2; // the 2ndF indicator
+    MemoryListBox& List1; // the digit list
     MemoryClipboard clipboard;
     RecordingMessageBox messages;
-    engine::Controls controls;
-
-private:
-    std::string captionOf(const platform::Button& button) const;
+    RecordingAnnouncer announcer;
+    form::Form1Wiring wiring;
 };
 
 } // namespace testing

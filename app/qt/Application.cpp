@@ -1,0 +1,60 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ButtonFaceStyle.h"
+#include "brenoldi_version.h"
+
+namespace app::qt {
+
+bool displayAvailable() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+namespace {
+
+void substituteFonts() {
+    // The design's families are rarely installed outside Windows. Liberation Sans is metric-
+    // compatible with Arial and narrow enough that "Aiuto" and "2ndF" fit their small buttons
+    // in bold, which DejaVu Sans, the usual stand-in, does not.
+    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                           QStringLiteral("Helvetica")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("System"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+}
+
+void loadItalianQtTexts(QApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_it"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace
+
+void prepareApplication(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("BRENOLDI"));
+    QApplication::setApplicationVersion(QStringLiteral(BRENOLDI_VERSION));
+    // Docks and Wayland compositors match the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brenoldi"));
+    QApplication::setOrganizationName(QStringLiteral("BRENOLDI"));
+    // One look everywhere: the coloured button faces need a style that paints palette colours,
+    // and the desktop's own palette (a dark theme, say) must not repaint the standard buttons.
+    auto* style = new ButtonFaceStyle;
+    QApplication::setStyle(style);
+    QApplication::setPalette(style->standardPalette());
+    substituteFonts();
+    loadItalianQtTexts(application);
+}
+
+} // namespace app::qt

@@ -1,0 +1,182 @@
+#include "Form1.h"
+
+#include <stdexcept>
+
+#include "ButtonPainter.h"
+#include "Colours.h"
+#include "form/Form1Design.h"
+#include "platform/win32/Utf16.h"
+
+namespace app::win32 {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"BRENOLDI.Form1";
+
+// Windows screen readers are not told of results yet; the keys' names reach them.
+class SilentAnnouncer final : public platform::Announcer {
+public:
+    void announce(std::string_view) override {}
+};
+SilentAnnouncer g_silent;
+
+} // namespace
+
+Form1::Form1(HINSTANCE instance)
+    : m_background(CreateSolidBrush(colorRef(form::kForm1Background))) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA; // the dialog manager keeps its state there
+    windowClass.hInstance = instance;
+    windowClass.hIcon =
+        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 32, 32, 0));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = m_background;
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass))
+        throw std::runtime_error("window class not registered");
+
+    // A fixed border: caption, system menu, minimise and maximise, but no sizing frame.
+    const DWORD style =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame{0, 0, form::twipsToPixels(form::kForm1ClientWidth),
+               form::twipsToPixels(form::kForm1ClientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    RECT screen{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    if (!CreateWindowExW(0, kClassName, platform::win32::toUtf16(form::kForm1Caption).c_str(),
+                         style, screen.left + (screen.right - screen.left - width) / 2,
+                         screen.top + (screen.bottom - screen.top - height) / 2, width, height,
+                         nullptr, nullptr, instance, this))
+        throw std::runtime_error("window not created");
+    m_controls.emplace(m_window, instance, m_defaultButton);
+    m_clipboard.emplace(m_window);
+    m_messages.emplace(m_window);
+    m_wiring.emplace(form::Form1Parts{*this, m_defaultButton, *m_clipboard, *m_messages, g_silent});
+    m_wiring->setInitialState();
+}
+
+Form1::~Form1() {
+    if (IsWindow(m_window))
+        DestroyWindow(m_window);
+    m_controls.reset();
+    DeleteObject(m_background);
+}
+
+void Form1::show(int how) {
+    ShowWindow(m_window, how);
+    UpdateWindow(m_window);
+    SetFocus(button(form::Form1Wiring::firstFocus().name).handle());
+}
+
+platform::win32::Win32Button& Form1::button(std::string_view name) const {
+    return m_controls->button(name);
+}
+
+platform::win32::Win32TextBox& Form1::textBox(std::string_view name) const {
+    return m_controls->textBox(name);
+}
+
+platform::win32::Win32ListBox& Form1::listBox(std::string_view name) const {
+    return m_controls->listBox(name);
+}
+
+bool Form1::handleKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN ||
+        (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
+        return false;
+    if (message.wParam == VK_RETURN) {
+        const Form1Controls::Control* focused = m_controls->withHandle(GetFocus());
+        m_wiring->pressEnter(focused ? focused->design : nullptr);
+        return true;
+    }
+    if (message.wParam == VK_TAB) {
+        moveFocus(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    return false;
+}
+
+void Form1::moveFocus(bool backwards) {
+    const auto order = form::Form1Wiring::tabOrder();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const Form1Controls::Control* focused = m_controls->withHandle(GetFocus());
+    std::ptrdiff_t index = -1;
+    for (std::ptrdiff_t i = 0; i < count; ++i) {
+        if (focused && order[static_cast<std::size_t>(i)] == focused->design)
+            index = i;
+    }
+    if (index < 0)
+        index = backwards ? 0 : count - 1;
+    index = backwards ? (index - 1 + count) % count : (index + 1) % count;
+    const form::ControlDesign& next = *order[static_cast<std::size_t>(index)];
+    const HWND handle = next.kind == form::ControlKind::TextBox ? textBox(next.name).handle()
+                                                                : button(next.name).handle();
+    SetFocus(handle);
+    if (next.kind == form::ControlKind::TextBox)
+        SendMessageW(handle, EM_SETSEL, 0, -1);
+}
+
+LRESULT CALLBACK Form1::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->m_window = window;
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && self->m_window == window)
+        return self->handleMessage(message, w, l);
+    return DefDlgProcW(window, message, w, l);
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_COMMAND:
+        // A double click on an owner-drawn button comes as its own notification: two clicks.
+        if ((HIWORD(w) == BN_CLICKED || HIWORD(w) == BN_DOUBLECLICKED) && m_wiring) {
+            const Form1Controls::Control* control = m_controls->withId(LOWORD(w));
+            if (control && control->design->kind == form::ControlKind::Button)
+                m_wiring->click(*control->design);
+        }
+        return 0;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+        const Form1Controls::Control* control =
+            m_controls ? m_controls->withHandle(item.hwndItem) : nullptr;
+        if (control)
+            paintButton(item, *control, m_controls->font(control->design->font),
+                        button(control->design->name).isDefault());
+        return TRUE;
+    }
+    case WM_CTLCOLOREDIT:
+        if (const Form1Controls::Control* control =
+                m_controls ? m_controls->withHandle(reinterpret_cast<HWND>(l)) : nullptr) {
+            const HDC dc = reinterpret_cast<HDC>(w);
+            if (control->design->textColour)
+                SetTextColor(dc, colorRef(*control->design->textColour));
+            if (control->face) {
+                SetBkColor(dc, colorRef(*control->design->face));
+                return reinterpret_cast<LRESULT>(control->face);
+            }
+        }
+        break;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<LRESULT>(m_background);
+    case WM_CLOSE:
+        // The dialog manager would turn it into IDCANCEL; closing the window ends the program.
+        DestroyWindow(m_window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefDlgProcW(m_window, message, w, l);
+}
+
+} // namespace app::win32

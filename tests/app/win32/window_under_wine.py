@@ -1,0 +1,155 @@
+#!/usr/bin/python3
+"""BRENOLDI.exe under Wine on Xvfb, used as a person would.
+
+Arguments: the program and probe.exe. The window is read back through the Windows API (probe.exe,
+run under the same wineserver), clicked and typed into with xdotool, and shares the X clipboard
+with xclip. Every wait is for a state that can be seen, bounded by PATIENCE. Exits 0 when all
+holds, 1 with a message otherwise.
+"""
+
+import subprocess
+import sys
+import time
+
+PATIENCE = 60  # seconds: far beyond any answer under load, short of the test's own limit
+PROGRAM, PROBE = sys.argv[1], sys.argv[2]
+
+
+def pixels(twips):
+    return int(twips / 15 + 0.5)
+
+
+def fail(message):
+    print(f"FAIL: {message}")
+    sys.exit(1)
+
+
+def run(*arguments, stdin=None):
+    return subprocess.run(arguments, input=stdin, capture_output=True, text=True)
+
+
+def probe(*arguments):
+    done = run("wine", PROBE, *arguments)
+    return done.returncode, done.stdout.replace("\r", "")
+
+
+def wait_for(what, found):
+    deadline = time.monotonic() + PATIENCE
+    while time.monotonic() < deadline:
+        value = found()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail(f"never came: {what}")
+
+
+def design():
+    """The design table, as probe.exe reads it from the program's own sources."""
+    rows = []
+    for line in probe("design")[1].splitlines():
+        name, kind, caption, *place, visible = line.split("\t")
+        rows.append((name, kind, caption, tuple(int(v) for v in place), visible == "1"))
+    return rows
+
+
+CONTROLS = []  # filled from design() in main(); ids are 100 + position
+ID, CAPTION = {}, {}
+
+
+def text(name):
+    return probe("text", str(ID[name]))[1].rstrip("\n")
+
+
+def expect(name, wanted):
+    wait_for(f"{name} to read {wanted!r} (it reads {text(name)!r})", lambda: text(name) == wanted)
+
+
+def press(window, keys):
+    for caption in keys.split():
+        left, top, width, height = next(place for name, _, c, place, _ in CONTROLS if c == caption)
+        x, y = pixels(left + width // 2), pixels(top + height // 2)
+        run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+
+
+def clipboard():
+    return run("xclip", "-o", "-selection", "clipboard").stdout
+
+
+def close_box_with_return():
+    box = wait_for("the message box", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^BRENOLDI$").stdout.split())
+    code, said = probe("box")
+    run("xdotool", "windowfocus", "--sync", box[0])
+    run("xdotool", "key", "Return")
+    wait_for("the message box to close", lambda: probe("box")[0] != 0)
+    return said
+
+
+def main():
+    CONTROLS.extend(design())
+    if len(CONTROLS) != 27:
+        fail(f"the design has {len(CONTROLS)} controls")
+    ID.update({name: 100 + index for index, (name, *_rest) in enumerate(CONTROLS)})
+    CAPTION.update({caption: name for name, kind, caption, *_ in CONTROLS if kind == "button"})
+    program = subprocess.Popen(["wine", PROGRAM])
+    try:
+        window = wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^ By  Ulderano$").stdout.split())[0]
+        code, listing = wait_for("the controls", lambda: (lambda r: r if r[0] == 0 else None)(probe("controls")))
+        lines = listing.splitlines()
+        if lines[0] != " By  Ulderano\t233\t277":
+            fail(f"window: {lines[0]!r}")
+        if len(lines) != 1 + len(CONTROLS):
+            fail(f"{len(lines) - 1} controls")
+        for line, (name, kind, caption, place, visible) in zip(lines[1:], CONTROLS):
+            wanted = [str(ID[name]), kind, caption] + [str(pixels(v)) for v in place] + ["1" if visible else "0"]
+            got = line.split("\t")
+            got[1] = got[1].lower()
+            if got != wanted:
+                fail(f"{name}: {got} instead of {wanted}")
+        if probe("state")[1].split() != [str(ID["Command1"]), str(ID["Risultato"])]:
+            fail(f"at start focus and default are {probe('state')[1]!r}")
+
+        press(window, "1 2 + 3 =")
+        expect("Text1", "15")
+        if clipboard() != "12":
+            fail(f"another program reads {clipboard()!r} as the first operand")
+        press(window, "=")
+        expect("Text1", "27")
+        # xclip leaves a child serving the clipboard, which keeps any output pipe open.
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input="100", text=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("xclip to own the clipboard", lambda: clipboard() == "100")
+        press(window, "=")
+        expect("Text1", "127")
+
+        press(window, "C 2ndF 2 log")
+        expect("Text1", "100")
+        expect("Text2", "")
+
+        press(window, "1 0 yX 4 0 0 =")
+        said = close_box_with_return()
+        if "Overflow" not in said:
+            fail(f"the error box said {said!r}")
+        expect("Text1", "400")
+
+        press(window, "Aiuto")
+        said = close_box_with_return()
+        if "Per inserire i numeri decimali occorre fare doppio click" not in said:
+            fail(f"the help box said {said!r}")
+
+        # Enter with the focus in the display clicks the pending operation's key.
+        press(window, "C 5 +")
+        x, y = pixels(60 + 3375 // 2), pixels(240 + 375 // 2)
+        run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+        run("xdotool", "type", "2.5")
+        expect("Text1", "2.5")
+        run("xdotool", "key", "Return")
+        expect("Text1", "")
+        press(window, "3 =")
+        expect("Text1", "5.5")
+        print("BRENOLDI.exe under Wine: window, keys, clipboard both ways, message boxes as expected")
+    finally:
+        program.terminate()
+        run("wineserver", "-k")
+
+
+main()

@@ -1,0 +1,102 @@
+// The real X11 clipboard shared with another process (xclip). The other process is never waited
+// for synchronously: while this program owns the clipboard it must keep its event loop running
+// to answer the other process's request.
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QtTest>
+
+#include "OtherProgram.h"
+#include "platform/qt/QtClipboard.h"
+
+using testing::otherProgramCopies;
+using testing::otherProgramReads;
+using ReadFailure = platform::ClipboardError;
+
+class QtClipboardTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void otherProgramsReadWhatIsWritten_data();
+    void otherProgramsReadWhatIsWritten();
+    void readsWhatAnotherProgramCopied();
+    void clipboardWithoutTextReadsEmpty();
+    void clipboardWithoutOwnerReadsEmpty();
+    void writesTheClipboardNotTheSelection();
+    void readsLargeTextsInIncrements();
+    void hungOwnerFailsTheReadWithinTheDeadline();
+};
+
+void QtClipboardTest::otherProgramsReadWhatIsWritten_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("number") << QByteArray("12");
+    QTest::newRow("message with a degree sign") << QByteArray("N° grande <max 308>");
+    QTest::newRow("typed decimal") << QByteArray("2.5");
+}
+
+void QtClipboardTest::otherProgramsReadWhatIsWritten() {
+    QFETCH(QByteArray, text);
+    platform::qt::QtClipboard clipboard;
+    clipboard.setText(text.toStdString());
+    QCOMPARE(otherProgramReads(), text);
+    QCOMPARE(clipboard.text(), text.toStdString());
+}
+
+void QtClipboardTest::readsWhatAnotherProgramCopied() {
+    platform::qt::QtClipboard clipboard;
+    clipboard.setText("5");
+    otherProgramCopies("7");
+    QTRY_COMPARE(clipboard.text(), std::string("7"));
+}
+
+void QtClipboardTest::clipboardWithoutTextReadsEmpty() {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    testing::otherProgramCopiesPicture(png);
+    platform::qt::QtClipboard clipboard;
+    QCOMPARE(clipboard.text(), std::string());
+}
+
+void QtClipboardTest::clipboardWithoutOwnerReadsEmpty() {
+    {
+        testing::HungOwner owner("7"); // owns the clipboard until it is ended
+    }
+    platform::qt::QtClipboard clipboard;
+    QTRY_COMPARE(clipboard.text(), std::string());
+}
+
+void QtClipboardTest::writesTheClipboardNotTheSelection() {
+    testing::otherProgramSelects("selected");
+    platform::qt::QtClipboard clipboard;
+    clipboard.setText("9");
+    QCOMPARE(otherProgramReads("primary"), QByteArray("selected"));
+    QCOMPARE(otherProgramReads(), QByteArray("9"));
+}
+
+void QtClipboardTest::readsLargeTextsInIncrements() {
+    // Larger than one X request, so the owner sends it in increments.
+    const QByteArray digits(2'000'000, '7');
+    otherProgramCopies(digits);
+    platform::qt::QtClipboard clipboard;
+    QCOMPARE(clipboard.text(), digits.toStdString());
+}
+
+void QtClipboardTest::hungOwnerFailsTheReadWithinTheDeadline() {
+    platform::qt::QtClipboard clipboard;
+    testing::HungOwner owner("7");
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY_THROWS_EXCEPTION(ReadFailure, clipboard.text());
+    qInfo("a hung owner cost %lld ms", waited.elapsed());
+    // Taking the clipboard asks nothing of the old owner, so a write still works.
+    clipboard.setText("5");
+    QCOMPARE(clipboard.text(), std::string("5"));
+}
+
+QTEST_MAIN(QtClipboardTest)
+#include "tst_qt_clipboard.moc"

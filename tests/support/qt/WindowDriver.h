@@ -1,0 +1,61 @@
+#pragma once
+
+// Drives the real calculator window the way a user does: mouse clicks delivered through the
+// window's handle (so hit-testing is real and a widget covering a button would be caught),
+// typing into the display, and the Enter key.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace app::qt {
+class Form1;
+}
+class QMessageBox;
+class QWidget;
+namespace platform::qt {
+class WidgetButton;
+}
+
+namespace testing {
+
+using app::qt::Form1;
+
+// Makes the running QApplication look as it does for users (style, fonts, translations). Once.
+void prepareTestApplication();
+
+// Waits, with the event loop running, for the next modal message box; hands it to `inspect`
+// while it is open, then closes it with its OK button. Returns at once: call it before the click
+// that opens the box, which returns when the box is closed. Fails the test run if no box opens.
+void answerNextMessageBox(std::function<void(QMessageBox&)> inspect);
+
+class WindowDriver {
+public:
+    // A fresh Form1, shown, active and focused as at start; the clipboard emptied first.
+    WindowDriver();
+    ~WindowDriver();
+
+    Form1& form() { return *m_form; }
+
+    void click(platform::qt::WidgetButton& button);
+    void click(QWidget& widget);
+    // Keys by caption, separated by blanks, as in the engine tests: "1 2 + 3 =". 'text types
+    // text into the display (after a click on it that selects what is there), Enter presses the
+    // Enter key wherever the focus is.
+    void press(const QString& keys);
+    void typeIntoDisplay(const QString& text);
+    void pressEnter();
+
+    platform::qt::WidgetButton& buttonWithCaption(const QString& caption);
+    QString display() const;
+    QString indicator() const;
+    // The digit list's items joined.
+    QString digitList() const;
+    // The caption of the button holding the default-button property, or "" for none.
+    QString defaultButton();
+
+private:
+    std::unique_ptr<Form1> m_form;
+};
+
+} // namespace testing
