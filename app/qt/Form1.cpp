@@ -55,7 +55,7 @@ Form1::Form1()
               m_wiring->pressEnter(form::designNamed(focused.objectName().toStdString()));
           },
           this),
-      m_announcer(*this) {
+      m_announcer(*this), m_paste(m_clipboard, m_messages, this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(form::kForm1Caption));
     setWindowIcon(programIcon());
@@ -81,6 +81,8 @@ Form1::Form1()
         form::Form1Parts{*this, m_defaultButton, m_clipboard, m_messages, m_announcer});
     wireClicks();
     m_enterKey.watch(*this);
+    m_paste.watch(textBox("Text1").widget());
+    m_paste.watch(textBox("Text2").widget());
 
     m_wiring->setInitialState();
     button(form::Form1Wiring::firstFocus().name).widget().setFocus();

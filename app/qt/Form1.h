@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "BoundedPaste.h"
 #include "form/ControlsByName.h"
 #include "form/Form1Wiring.h"
 #include "platform/DefaultButtonRule.h"
@@ -61,6 +62,7 @@ private:
     platform::qt::DialogMessageBox m_messages;
     platform::qt::EnterKeyFilter m_enterKey;
     platform::qt::QtAnnouncer m_announcer;
+    BoundedPaste m_paste;
     std::optional<form::Form1Wiring> m_wiring;
 };
 

@@ -1,5 +1,7 @@
 #include "ProgramIcon.h"
 
+#include <cstring>
+
 #include "form/IconPixels.h"
 
 namespace app::qt {
@@ -7,9 +9,17 @@ namespace app::qt {
 QImage programIconImage(int size) {
     QImage image(size, size, QImage::Format_Indexed8);
     image.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)});
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x)
-            image.setPixel(x, y, static_cast<uint>(form::iconPixel(size, x, y)));
+    // The window builds every size at start: the drawn size is asked pixel by pixel, a larger one
+    // repeats its pixels row by row.
+    const int drawn = size % 32 == 0 ? 32 : 16;
+    const int scale = size / drawn;
+    for (int y = 0; y < size; y += scale) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < drawn; ++x)
+            std::memset(row + x * scale, static_cast<int>(form::iconPixel(drawn, x, y / scale)),
+                        static_cast<std::size_t>(scale));
+        for (int copy = 1; copy < scale; ++copy)
+            std::memcpy(image.scanLine(y + copy), row, static_cast<std::size_t>(size));
     }
     return image;
 }

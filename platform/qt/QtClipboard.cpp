@@ -1,7 +1,7 @@
 #include "QtClipboard.h"
 
-#include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include "QtText.h"
 
@@ -17,6 +17,8 @@ namespace platform::qt {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 QClipboard& desktopClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
@@ -25,10 +27,6 @@ QClipboard& desktopClipboard() {
 }
 
 #if BRENOLDI_X11_CLIPBOARD
-X11SelectionReader::Deadline deadlineFromNow() {
-    return std::chrono::steady_clock::now() + QtClipboard::kDeadline;
-}
-
 // Whether `window` was made by this program's own X connection (Qt's), told by the resource id
 // range the server gave that connection.
 bool ownWindow(std::uint32_t window) {
@@ -53,38 +51,92 @@ void advanceQtTime(std::uint32_t serverTime) {
     if (setAppTime)
         setAppTime(QGuiApplication::primaryScreen(), serverTime);
 }
+
+X11SelectionReader::Selection x11Selection(QClipboard::Mode mode) {
+    return mode == QClipboard::Selection ? X11SelectionReader::Selection::Primary
+                                         : X11SelectionReader::Selection::Clipboard;
+}
 #endif
 
 } // namespace
 
-QtClipboard::QtClipboard() {
-#if BRENOLDI_X11_CLIPBOARD
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    try {
-        m_x11 = std::make_unique<X11SelectionReader>();
-    } catch (const ClipboardError&) {
-        // A second connection to the display failed: Qt's own clipboard is still there.
-    }
+QtClipboard::QtClipboard() : m_x11(QGuiApplication::platformName() == QLatin1String("xcb")) {
+#if !BRENOLDI_X11_CLIPBOARD
+    m_x11 = false;
 #endif
 }
 
 QtClipboard::~QtClipboard() = default;
 
+// Runs `work` with the X11 reader, made now if there is none; a failure drops the reader, so
+// whatever an owner sends too late goes to a connection that is gone.
+template <class Work> auto QtClipboard::withX11Reader(Work work) const {
+#if BRENOLDI_X11_CLIPBOARD
+    const auto deadline = Clock::now() + kDeadline;
+    try {
+        if (!m_x11Reader)
+            m_x11Reader = std::make_unique<X11SelectionReader>(deadline);
+        auto result = work(*m_x11Reader, deadline);
+        if (m_x11Reader->wornOut())
+            m_x11Reader.reset();
+        return result;
+    } catch (...) {
+        m_x11Reader.reset();
+        throw;
+    }
+#else
+    (void)work;
+    throw ClipboardError("no X11 reader");
+#endif
+}
+
 std::string QtClipboard::text() const {
+    return read(QClipboard::Clipboard, TooLong::Fail);
+}
+
+std::string QtClipboard::pasteText(QClipboard::Mode mode) const {
+    return read(mode, TooLong::Cut);
+}
+
+std::string QtClipboard::read(QClipboard::Mode mode, TooLong tooLong) const {
     QClipboard& clipboard = desktopClipboard();
 #if BRENOLDI_X11_CLIPBOARD
     if (m_x11) {
-        const auto deadline = deadlineFromNow();
-        const std::uint32_t owner = m_x11->owner();
-        if (owner == 0)
-            return {};
-        if (!ownWindow(owner))
-            return m_x11->text(m_x11->serverTime(deadline), deadline);
+        const std::optional<std::string> foreign =
+            withX11Reader([&](X11SelectionReader& reader, Clock::time_point deadline) {
+                return reader.text(x11Selection(mode), deadline, kMaxTextBytes,
+                                   tooLong == TooLong::Fail ? X11SelectionReader::TooLong::Fail
+                                                            : X11SelectionReader::TooLong::Cut,
+                                   ownWindow);
+            });
+        if (foreign)
+            return *foreign;
         // Our own text: Qt answers it at once, without a round trip through the server.
     }
 #endif
-    return toUtf8(clipboard.text(QClipboard::Clipboard));
+    std::string text = toUtf8(clipboard.text(mode));
+    if (text.size() > kMaxTextBytes) {
+        if (tooLong == TooLong::Fail)
+            throw ClipboardError("the clipboard's text is too long");
+        text.resize(kMaxTextBytes);
+    }
+    return text;
+}
+
+bool QtClipboard::mayHoldText(QClipboard::Mode mode) const {
+#if BRENOLDI_X11_CLIPBOARD
+    if (m_x11) {
+        try {
+            return withX11Reader([&](X11SelectionReader& reader, Clock::time_point deadline) {
+                return reader.owner(x11Selection(mode), deadline) != 0;
+            });
+        } catch (const ClipboardError&) {
+            return true; // the paste itself will tell
+        }
+    }
+#endif
+    const QMimeData* data = desktopClipboard().mimeData(mode);
+    return data && data->hasText();
 }
 
 void QtClipboard::setText(std::string_view text) {
@@ -92,12 +144,16 @@ void QtClipboard::setText(std::string_view text) {
     const QString wanted = fromUtf8(text);
     bool owned = true;
 #if BRENOLDI_X11_CLIPBOARD
-    if (m_x11)
-        advanceQtTime(m_x11->serverTime(deadlineFromNow()));
-    clipboard.setText(wanted, QClipboard::Clipboard);
-    // Asked of the server, not of another program, so a hung one cannot stall the check.
-    if (m_x11)
-        owned = ownWindow(m_x11->owner());
+    if (m_x11) {
+        owned = withX11Reader([&](X11SelectionReader& reader, Clock::time_point deadline) {
+            advanceQtTime(reader.serverTime(deadline));
+            clipboard.setText(wanted, QClipboard::Clipboard);
+            // Asked of the server, not of another program, so a hung one cannot stall the check.
+            return ownWindow(reader.owner(X11SelectionReader::Selection::Clipboard, deadline));
+        });
+    } else {
+        clipboard.setText(wanted, QClipboard::Clipboard);
+    }
 #else
     clipboard.setText(wanted, QClipboard::Clipboard);
 #endif

@@ -2,49 +2,82 @@
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <string>
-
-struct xcb_connection_t;
+#include <xcb/xcb.h>
 
 namespace platform::qt {
 
-// Reads the X11 CLIPBOARD selection over an X connection of its own, so that an owner that never
-// answers costs at most the caller's deadline, and is told apart from a clipboard without text.
-// Qt's own reader waits about five seconds per request and reads a timeout as an empty text.
-// Knows no toolkit.
+// Reads an X11 selection's text over an X connection of its own, so that no owner can make a read
+// cost more than the caller's deadline, and a failed read is told apart from a selection without
+// text. Every request carries the server's present time and goes to a window made for it alone, so
+// a late, stale, forged or foreign answer can only miss; answers are checked for their requestor,
+// selection, target, property and time, transfers for their type, format and order, and a text is
+// fetched in bounded pieces with the deadline checked between them. Plain xcb: knows no toolkit.
+//
+// After any failure the caller drops the reader (and so its connection): nothing an owner sends
+// late can reach the next read. A reader that had to drop many events not meant for it, or has
+// made many windows, says so (wornOut()) and is best replaced too.
 class X11SelectionReader {
 public:
     using Deadline = std::chrono::steady_clock::time_point;
+    enum class Selection { Clipboard, Primary };
+    // What a text longer than the caller's limit gives: a failure, or its first `limit` bytes.
+    enum class TooLong { Fail, Cut };
 
-    // Connects to the display named by DISPLAY; throws ClipboardError when that fails.
-    X11SelectionReader();
+    // Connects to the display named by DISPLAY; throws ClipboardError when that fails or the
+    // server does not answer by `deadline`.
+    explicit X11SelectionReader(Deadline deadline);
     ~X11SelectionReader();
     X11SelectionReader(const X11SelectionReader&) = delete;
     X11SelectionReader& operator=(const X11SelectionReader&) = delete;
 
-    // The server's time now. Selection requests carry it, so that a late answer to an earlier
-    // request that timed out is never taken for the answer to a later one.
+    // The server's time now, for requests and for claiming a selection.
     std::uint32_t serverTime(Deadline deadline);
 
-    // The window that holds the CLIPBOARD selection, or 0 when nobody does.
-    std::uint32_t owner();
+    // The window that holds `selection`, or 0 when nobody does.
+    std::uint32_t owner(Selection selection, Deadline deadline);
 
-    // The selection's text as its owner offers it at `time`: UTF-8, or Latin-1 converted to
-    // UTF-8 from owners that offer nothing better; "" when there is no owner or it offers no
-    // text. Large texts come in increments. Throws ClipboardError when the owner has not answered
-    // in full by `deadline`.
-    std::string text(std::uint32_t time, Deadline deadline);
+    // The selection's text as its owner offers it now: UTF-8, or Latin-1 converted to UTF-8 from
+    // owners that offer nothing better; "" when nobody owns it or it holds no text. Nothing when
+    // `ownedHere` says the owner is one of the caller's own windows, whose text the caller has.
+    // Throws ClipboardError when the owner has not answered in full and in order by `deadline`, or
+    // offers more than `limit` bytes and `tooLong` is Fail.
+    std::optional<std::string> text(Selection selection, Deadline deadline, std::size_t limit,
+                                     TooLong tooLong,
+                                     const std::function<bool(std::uint32_t)>& ownedHere);
+
+    bool wornOut() const;
 
 private:
-    struct Event;
-    template <class Wanted> Event waitFor(Deadline deadline, Wanted wanted);
-    // The transferred bytes, and in `type` the form their owner says they are in.
-    std::string readProperty(Deadline deadline, std::uint32_t& type);
-    std::string readIncrements(Deadline deadline, std::uint32_t& type);
+    struct Transfer;
+    std::optional<std::string> convert(Transfer& transfer, std::uint32_t target,
+                                       std::uint32_t time);
+    std::string readIncrements(Transfer& transfer, std::uint32_t target);
+    // Appends the property's whole value to `text`, in pieces; false when it is not `target`
+    // text in 8-bit units.
+    bool readProperty(Transfer& transfer, std::uint32_t target, std::string& text);
+
+    // Handles every event already received: the few that belong to the request under way are
+    // noted, all others dropped.
+    void pump();
+    void handle(const xcb_generic_event_t& event);
+    template <class Ready> void waitUntil(Ready ready, const char* failure);
+    template <class Reply> Reply* waitForReply(unsigned int sequence);
+    void requireBeforeDeadline(const char* failure) const;
 
     xcb_connection_t* m_connection = nullptr;
-    std::uint32_t m_window = 0;
-    std::uint32_t m_clipboard = 0, m_utf8 = 0, m_incr = 0, m_property = 0;
+    std::uint32_t m_root = 0;
+    std::uint32_t m_stampWindow = 0;
+    std::uint32_t m_clipboard = 0, m_primary = 0, m_utf8 = 0, m_incr = 0, m_property = 0,
+                  m_stamp = 0;
+    Deadline m_deadline;
+    std::optional<std::uint32_t> m_stampTime;
+    Transfer* m_transfer = nullptr; // the request under way, if any
+    std::uint64_t m_dropped = 0;    // events meant for no request under way
+    std::uint32_t m_windowsMade = 0;
 };
 
 } // namespace platform::qt

@@ -2,8 +2,14 @@
 // another process (xclip) reading and writing that clipboard between the keys.
 
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
+#include <optional>
+#include <sys/resource.h>
 
 #include "OtherProgram.h"
 
@@ -29,6 +35,12 @@ private Q_SLOTS:
     void arithmeticErrorIsReportedAndTheNextClickWorks();
     void hungClipboardOwnerEndsTheResultClick();
     void hungClipboardOwnerDoesNotStopAFunctionKey();
+    void everyReadOfAnotherProgramsCopy_data();
+    void everyReadOfAnotherProgramsCopy();
+    void misbehavingClipboardOwners_data();
+    void misbehavingClipboardOwners();
+    void pasteIntoTheDisplay_data();
+    void pasteIntoTheDisplay();
 };
 
 void KeySequencesTest::digitEntryAndClear_data() {
@@ -269,6 +281,222 @@ void KeySequencesTest::hungClipboardOwnerDoesNotStopAFunctionKey() {
     QCOMPARE(driver.display(), QStringLiteral("2"));
     driver.press(QStringLiteral("="));
     QCOMPARE(driver.display(), QStringLiteral("102"));
+}
+
+void KeySequencesTest::everyReadOfAnotherProgramsCopy_data() {
+    QTest::addColumn<bool>("qtProgram");
+    QTest::newRow("xclip") << false;
+    // Refuses a request stamped older than its claim, as every Qt program does.
+    QTest::newRow("a Qt program") << true;
+}
+
+void KeySequencesTest::everyReadOfAnotherProgramsCopy() {
+    QFETCH(bool, qtProgram);
+    std::optional<testing::QtCopier> qt;
+    if (qtProgram)
+        qt.emplace();
+    const auto copy = [&qt](const QByteArray& text) {
+        qt ? qt->copy(text) : otherProgramCopies(text);
+    };
+    testing::WindowDriver driver;
+    driver.press(QStringLiteral("1 2 +"));
+    copy("7");
+    driver.press(QStringLiteral("3 ="));
+    QCOMPARE(driver.display(), QStringLiteral("10"));
+    copy("8");
+    driver.press(QStringLiteral("="));
+    QCOMPARE(driver.display(), QStringLiteral("18"));
+    copy("9");
+    driver.press(QStringLiteral("="));
+    QCOMPARE(driver.display(), QStringLiteral("27"));
+    driver.press(QStringLiteral("+"));
+    copy("6");
+    driver.press(QStringLiteral("5 ="));
+    QCOMPARE(driver.display(), QStringLiteral("11"));
+}
+
+namespace {
+
+// One click may cost the clipboard's owner this much, and the box must be up by then.
+constexpr qint64 kClickBound = 1000 + 500; // the 1 s deadline, with room for a loaded machine
+constexpr qint64 kGrabbedFor = 3000;       // clipboard_owner's grab
+// About twice what the window takes at rest.
+constexpr long kPeakMemoryKiB = 64 * 1024;
+
+struct Box {
+    QString text;
+    qint64 shownAfter;
+};
+
+// Closes every message box as it opens, noting what it said and when, counted from `since`.
+class BoxCloser {
+public:
+    explicit BoxCloser(const QElapsedTimer& since) {
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, &since] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->isVisible()) {
+                boxes.append({box->text(), since.elapsed()});
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        m_poll.start(10);
+    }
+    QList<Box> boxes;
+
+private:
+    QTimer m_poll;
+};
+
+long peakMemoryKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+void KeySequencesTest::misbehavingClipboardOwners_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("display"); // after 1 2 + (the owner copies) 3 =; "": the box
+    QTest::addColumn<qint64>("bound");    // ms that = may take, or the box take to show
+    const QString box;
+    QTest::newRow("well behaved") << "normal" << QByteArray("7") << "10" << kClickBound;
+    QTest::newRow("stopped, then resumed") << "stopped" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("late once") << "late-once" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("late always") << "late-always" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("late, stamped CurrentTime")
+        << "late-current-time" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("stale answer") << "stale-notify" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("answer for another requestor")
+        << "foreign-notify" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("forged notices days ahead")
+        << "forged-property" << QByteArray("7") << "10" << kClickBound;
+    QTest::newRow("Latin-1 only") << "refuse-utf8" << QByteArray("7") << "10" << kClickBound;
+    QTest::newRow("no text form") << "wrong-type" << QByteArray("7") << "3" << kClickBound;
+    QTest::newRow("answer changed while read")
+        << "changed-under" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("increments forever") << "incr-forever" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("a byte every 300 ms")
+        << "incr-slow" << QByteArray("7.00000") << box << kClickBound;
+    QTest::newRow("increments out of turn")
+        << "incr-no-wait" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("1 MiB increments, never the end")
+        << "incr-huge" << QByteArray("7") << box << kClickBound;
+    QTest::newRow("increments of no text")
+        << "incr-wrong-type" << QByteArray("7") << "3" << kClickBound;
+    QTest::newRow("one 64 MiB property") << "huge-property" << QByteArray("7") << box
+                                         << kClickBound;
+    QTest::newRow("floods the reader") << "flood" << QByteArray("7") << box << kClickBound;
+    // Nothing paints while the server is grabbed; the click ends right after the grab.
+    QTest::newRow("grabs the server") << "grab" << QByteArray("7") << box
+                                      << kGrabbedFor + kClickBound;
+}
+
+void KeySequencesTest::misbehavingClipboardOwners() {
+    QFETCH(QString, mode);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, display);
+    QFETCH(qint64, bound);
+    testing::WindowDriver driver;
+    driver.press(QStringLiteral("1 2 +"));
+    QElapsedTimer clock;
+    BoxCloser closer(clock);
+    {
+        testing::MisbehavingOwner owner(mode == QLatin1String("stopped") ? "normal" : mode, text);
+        if (mode == QLatin1String("stopped"))
+            owner.stop();
+        clock.start();
+        driver.press(QStringLiteral("3 ="));
+        const qint64 took = clock.elapsed();
+        if (display.isEmpty()) {
+            QCOMPARE(closer.boxes.size(), 1);
+            QCOMPARE(closer.boxes.front().text, QStringLiteral("Appunti non disponibili"));
+            QVERIFY2(closer.boxes.front().shownAfter <= bound,
+                     qPrintable(QStringLiteral("box after %1 ms").arg(closer.boxes.front().shownAfter)));
+            QCOMPARE(driver.display(), QStringLiteral("3")); // the click changed nothing
+        } else {
+            QCOMPARE(closer.boxes.size(), 0);
+            QVERIFY2(took <= bound, qPrintable(QStringLiteral("= took %1 ms").arg(took)));
+            QCOMPARE(driver.display(), display);
+        }
+        owner.resume();
+        // A well-behaved program's copy reads right at once, whatever the other still sends...
+        otherProgramCopies("20");
+        clock.start();
+        driver.press(QStringLiteral("C 5 ="));
+        QVERIFY2(clock.elapsed() <= kClickBound - 500,
+                 qPrintable(QStringLiteral("next = took %1 ms").arg(clock.elapsed())));
+        QCOMPARE(driver.display(), QStringLiteral("25"));
+    }
+    // ...and so do the calculator's own operands.
+    driver.press(QStringLiteral("C 4 + 5 ="));
+    QCOMPARE(driver.display(), QStringLiteral("9"));
+    QCOMPARE(closer.boxes.size(), display.isEmpty() ? 1 : 0);
+#if !defined(__SANITIZE_ADDRESS__)
+    QVERIFY2(peakMemoryKiB() <= kPeakMemoryKiB,
+             qPrintable(QStringLiteral("peak %1 KiB").arg(peakMemoryKiB())));
+#endif
+}
+
+void KeySequencesTest::pasteIntoTheDisplay_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("hung");
+    QTest::newRow("Ctrl+V") << "Ctrl+V" << false;
+    QTest::newRow("Ctrl+V, hung owner") << "Ctrl+V" << true;
+    QTest::newRow("context menu") << "menu" << false;
+    QTest::newRow("context menu, hung owner") << "menu" << true;
+    QTest::newRow("middle button, the selection") << "middle" << false;
+}
+
+void KeySequencesTest::pasteIntoTheDisplay() {
+    QFETCH(QString, how);
+    QFETCH(bool, hung);
+    testing::WindowDriver driver;
+    QLineEdit& display = driver.form().textBox("Text1").widget();
+    driver.typeIntoDisplay(QStringLiteral("1"));
+    std::optional<testing::HungOwner> owner;
+    if (hung)
+        owner.emplace("42");
+    else if (how == QLatin1String("middle"))
+        testing::otherProgramSelects("42");
+    else
+        otherProgramCopies("42");
+    QElapsedTimer clock;
+    BoxCloser closer(clock);
+    // Chooses Incolla in the menu once it is open.
+    QTimer chooser;
+    connect(&chooser, &QTimer::timeout, &chooser, [&chooser] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        chooser.stop();
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(QLineEdit::tr("&Paste")))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        }
+    });
+    clock.start();
+    const QPoint end(display.width() - 3, display.height() / 2); // after the text
+    if (how == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(driver.form().windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    } else if (how == QLatin1String("menu")) {
+        chooser.start(10);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, end, display.mapToGlobal(end));
+        QCoreApplication::sendEvent(&display, &request);
+    } else {
+        QTest::mouseClick(driver.form().windowHandle(), Qt::MiddleButton, Qt::NoModifier,
+                          display.mapTo(&driver.form(), end));
+    }
+    if (hung) {
+        QCOMPARE(closer.boxes.size(), 1);
+        QCOMPARE(closer.boxes.front().text, QStringLiteral("Appunti non disponibili"));
+        QVERIFY(closer.boxes.front().shownAfter <= kClickBound);
+        QCOMPARE(display.text(), QStringLiteral("1"));
+    } else {
+        QCOMPARE(closer.boxes.size(), 0);
+        QCOMPARE(display.text(), QStringLiteral("142"));
+    }
 }
 
 QTEST_MAIN(KeySequencesTest)

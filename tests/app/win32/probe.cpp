@@ -7,12 +7,16 @@
 //   probe box        the title and text of an open message box
 //   probe design     the design table the window is built from, one line per control in table
 //                    order: name, kind, caption, left, top, width, height (twips), visible (1/0)
+// And as another program on the clipboard, until standard input closes:
+//   probe hold-clipboard   keeps the clipboard open, as a program busy with it does
+//   probe fail-render      announces text on the clipboard, then fails to render it
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "form/Form1Design.h"
 
@@ -36,6 +40,44 @@ HWND calculator() {
     return FindWindowW(L"BRENOLDI.Form1", nullptr);
 }
 
+// Waits until standard input closes; whatever this program holds is held until then.
+void waitForTheEnd() {
+    while (std::getchar() != EOF) {
+    }
+}
+
+int holdClipboard() {
+    if (!OpenClipboard(nullptr))
+        return 1;
+    std::puts("holding");
+    std::fflush(stdout);
+    waitForTheEnd();
+    CloseClipboard();
+    return 0;
+}
+
+// The owner of a delayed-rendering clipboard that renders nothing when asked. Its window and
+// message loop live on a thread of their own, which answers WM_RENDERFORMAT at once (STATIC's
+// window procedure renders nothing), while the main thread waits for the end.
+int failRender() {
+    std::thread([] {
+        const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                           nullptr, nullptr, nullptr);
+        if (!owner || !OpenClipboard(owner))
+            std::exit(1);
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, nullptr); // to be rendered on request
+        CloseClipboard();
+        std::puts("ready");
+        std::fflush(stdout);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0)
+            DispatchMessageW(&message);
+    }).detach();
+    waitForTheEnd();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,6 +91,10 @@ int main(int argc, char* argv[]) {
                         design.visible ? 1 : 0);
         return 0;
     }
+    if (command == "hold-clipboard")
+        return holdClipboard();
+    if (command == "fail-render")
+        return failRender();
     if (command == "box") {
         const HWND box = FindWindowW(L"#32770", L"BRENOLDI");
         if (!box)
@@ -95,7 +141,7 @@ int main(int argc, char* argv[]) {
         const LRESULT defaultId = SendMessageW(window, DM_GETDEFID, 0, 0);
         std::printf("%d\t%d\n", focused, HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0);
     } else {
-        std::fputs("usage: probe controls | text ID | state | box | design\n", stderr);
+        std::fputs("usage: probe controls | text ID | state | box | design | hold-clipboard | fail-render\n", stderr);
         return 2;
     }
     return 0;

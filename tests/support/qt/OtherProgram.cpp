@@ -24,7 +24,7 @@ void waitUntilFinished(QProcess& xclip) {
         return;
     QSignalSpy finished(&xclip, &QProcess::finished);
     if (!finished.wait(kPatience))
-        qFatal("xclip did not finish");
+        qFatal("%s did not finish", qPrintable(xclip.program()));
 }
 
 QByteArray read(const char* selection, const char* target) {
@@ -55,6 +55,22 @@ void copy(const char* selection, const char* target, const QByteArray& data) {
     waitUntilOffered(selection, target, data);
 }
 
+// Spins the event loop until the program prints a line starting with `prefix`.
+QByteArray waitForLine(QProcess& program, const QByteArray& prefix) {
+    const QDeadlineTimer deadline(kPatience);
+    QByteArray line;
+    while (!line.startsWith(prefix)) {
+        while (!program.canReadLine()) {
+            QSignalSpy output(&program, &QProcess::readyReadStandardOutput);
+            if (program.state() == QProcess::NotRunning || !output.wait(kPatience) ||
+                deadline.hasExpired())
+                qFatal("%s never printed %s", qPrintable(program.program()), prefix.constData());
+        }
+        line = program.readLine();
+    }
+    return line;
+}
+
 bool stopped(qint64 pid) {
     // The state letter follows the parenthesised command name in /proc/PID/stat.
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -63,6 +79,24 @@ bool stopped(qint64 pid) {
     const QByteArray line = stat.readAll();
     const qsizetype close = line.lastIndexOf(')');
     return close > 0 && line.mid(close + 2, 1) == "T";
+}
+
+// Ends a program that needs nothing more of this one, so no event loop has to run: this also
+// works while a failed test unwinds, when QtTest refuses to spin one.
+void end(QProcess& program, int signal) {
+    ::kill(static_cast<pid_t>(program.processId()), SIGCONT);
+    ::kill(static_cast<pid_t>(program.processId()), signal);
+    if (program.state() != QProcess::NotRunning && !program.waitForFinished(kPatience))
+        qFatal("%s did not end", qPrintable(program.program()));
+}
+
+void stopAndWait(QProcess& program) {
+    ::kill(static_cast<pid_t>(program.processId()), SIGSTOP);
+    const QDeadlineTimer deadline(kPatience);
+    while (!stopped(program.processId())) {
+        if (deadline.hasExpired())
+            qFatal("%s did not stop", qPrintable(program.program()));
+    }
 }
 
 } // namespace
@@ -83,25 +117,52 @@ void otherProgramCopiesPicture(const QByteArray& png) {
     copy("clipboard", "image/png", png);
 }
 
+QtCopier::QtCopier() {
+    m_copier.start(QStringLiteral(BRENOLDI_QT_COPIER), {});
+    if (!m_copier.waitForStarted(kPatience))
+        qFatal("qt_copier could not be started");
+}
+
+QtCopier::~QtCopier() {
+    end(m_copier, SIGKILL);
+}
+
+void QtCopier::copy(const QByteArray& text) {
+    m_copier.write(text + '\n');
+    if (waitForLine(m_copier, "copied ").trimmed() != "copied " + text)
+        qFatal("qt_copier did not copy %s", text.constData());
+}
+
+MisbehavingOwner::MisbehavingOwner(const QString& mode, const QByteArray& text) {
+    m_owner.start(QStringLiteral(BRENOLDI_CLIPBOARD_OWNER), {mode, QString::fromUtf8(text)});
+    if (!m_owner.waitForStarted(kPatience))
+        qFatal("clipboard_owner could not be started");
+    waitForLine(m_owner, "ready");
+}
+
+MisbehavingOwner::~MisbehavingOwner() {
+    end(m_owner, SIGKILL);
+}
+
+void MisbehavingOwner::stop() {
+    stopAndWait(m_owner);
+}
+
+void MisbehavingOwner::resume() {
+    ::kill(static_cast<pid_t>(m_owner.processId()), SIGCONT);
+}
+
 HungOwner::HungOwner(const QByteArray& text) {
     // -quiet keeps xclip in the foreground, so the process started here is the owner itself.
     start(m_xclip, {"-quiet", "-i", "-selection", "clipboard"});
     m_xclip.write(text);
     m_xclip.closeWriteChannel();
     waitUntilOffered("clipboard", "UTF8_STRING", text);
-    ::kill(static_cast<pid_t>(m_xclip.processId()), SIGSTOP);
-    const QDeadlineTimer deadline(kPatience);
-    while (!stopped(m_xclip.processId())) {
-        if (deadline.hasExpired())
-            qFatal("xclip did not stop");
-    }
+    stopAndWait(m_xclip);
 }
 
 HungOwner::~HungOwner() {
-    const auto pid = static_cast<pid_t>(m_xclip.processId());
-    ::kill(pid, SIGCONT);
-    ::kill(pid, SIGTERM);
-    waitUntilFinished(m_xclip);
+    end(m_xclip, SIGTERM);
 }
 
 } // namespace testing

@@ -1,9 +1,10 @@
 #pragma once
 
-// "Another program" on the desktop's clipboard: xclip, run as a separate process. It is never
-// waited for synchronously: while this process owns the clipboard it must keep its event loop
-// running to answer xclip's request. Every helper that hands the clipboard to xclip returns only
-// once a third process reads it from there, so no test races the hand-over.
+// "Another program" on the desktop's clipboard, run as a separate process: xclip, an ordinary Qt
+// program (qt_copier), or one that misbehaves as it is told (clipboard_owner). None is waited
+// for synchronously: while this process owns the clipboard it must keep its event loop running
+// to answer the other's request. Every helper that hands the clipboard over returns only once
+// the other program owns it, so no test races the hand-over.
 
 #include <QByteArray>
 #include <QProcess>
@@ -31,6 +32,37 @@ public:
 
 private:
     QProcess m_xclip;
+};
+
+// An ordinary Qt program that copies what it is given, as a user would in it.
+class QtCopier {
+public:
+    QtCopier();
+    ~QtCopier();
+    QtCopier(const QtCopier&) = delete;
+    QtCopier& operator=(const QtCopier&) = delete;
+
+    void copy(const QByteArray& text);
+
+private:
+    QProcess m_copier;
+};
+
+// Another program takes the clipboard with `text` and answers requests for it as `mode` says
+// (the modes of tests/platform/qt/x11/clipboard_owner.cpp). It is killed when this object goes.
+class MisbehavingOwner {
+public:
+    MisbehavingOwner(const QString& mode, const QByteArray& text);
+    ~MisbehavingOwner();
+    MisbehavingOwner(const MisbehavingOwner&) = delete;
+    MisbehavingOwner& operator=(const MisbehavingOwner&) = delete;
+
+    // Stops it as a hung program is stopped, and lets it go on.
+    void stop();
+    void resume();
+
+private:
+    QProcess m_owner;
 };
 
 } // namespace testing
