@@ -41,8 +41,7 @@ int measure(const QString& mode) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("| %s | %lld ms | %s | %.1f MB |\n", qPrintable(mode), static_cast<long long>(took),
-                boxAfter >= 0 ? "the box" : qPrintable(driver.display()),
-                usage.ru_maxrss / 1024.0);
+                boxAfter >= 0 ? "the box" : qPrintable(driver.display()), usage.ru_maxrss / 1024.0);
     return 0;
 }
 

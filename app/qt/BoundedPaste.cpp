@@ -64,8 +64,8 @@ bool BoundedPaste::eventFilter(QObject* watched, QEvent* event) {
 
 void BoundedPaste::paste(QLineEdit& edit, QClipboard::Mode mode) {
     // A failure is told as a click's is; the display keeps its text.
-    engine::dispatchClick(
-        [&] { edit.insert(platform::qt::fromUtf8(m_clipboard.pasteText(mode))); }, m_messages);
+    engine::dispatchClick([&] { edit.insert(platform::qt::fromUtf8(m_clipboard.pasteText(mode))); },
+                          m_messages);
 }
 
 void BoundedPaste::showMenu(QLineEdit& edit, const QPoint& at) {

@@ -101,8 +101,8 @@ X11SelectionReader::X11SelectionReader(Deadline deadline) : m_deadline(deadline)
         xcb_screen_next(&screens);
     m_root = screens.data->root;
 
-    const char* names[] = {"CLIPBOARD", "PRIMARY", "UTF8_STRING", "INCR", kPropertyName,
-                           kStampName};
+    const char* names[] = {"CLIPBOARD", "PRIMARY",     "UTF8_STRING",
+                           "INCR",      kPropertyName, kStampName};
     std::uint32_t* atoms[] = {&m_clipboard, &m_primary, &m_utf8, &m_incr, &m_property, &m_stamp};
     xcb_intern_atom_cookie_t cookies[std::size(names)];
     for (std::size_t i = 0; i < std::size(names); ++i)
@@ -137,8 +137,8 @@ bool X11SelectionReader::wornOut() const {
 std::uint32_t X11SelectionReader::serverTime(Deadline deadline) {
     m_deadline = deadline;
     m_stampTime.reset();
-    xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_stampWindow, m_stamp,
-                        XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_stampWindow, m_stamp, XCB_ATOM_STRING,
+                        8, 0, nullptr);
     waitUntil([this] { return m_stampTime.has_value(); }, "X server did not answer");
     return *m_stampTime;
 }
@@ -153,8 +153,8 @@ std::uint32_t X11SelectionReader::owner(Selection selection, Deadline deadline) 
 }
 
 std::optional<std::string>
-X11SelectionReader::text(Selection selection, Deadline deadline, std::size_t limit,
-                         TooLong tooLong, const std::function<bool(std::uint32_t)>& ownedHere) {
+X11SelectionReader::text(Selection selection, Deadline deadline, std::size_t limit, TooLong tooLong,
+                         const std::function<bool(std::uint32_t)>& ownedHere) {
     m_deadline = deadline;
     m_dropped = 0;
     const xcb_atom_t selectionAtom = selection == Selection::Clipboard ? m_clipboard : m_primary;
@@ -188,11 +188,11 @@ std::optional<std::string> X11SelectionReader::convert(Transfer& transfer, std::
     transfer.target = target;
     transfer.time = time;
     const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, transfer.requestor, m_root, 0, 0, 1, 1,
-                      0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, transfer.requestor, m_root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                       &events);
-    xcb_convert_selection(m_connection, transfer.requestor, transfer.selection, target,
-                          m_property, time);
+    xcb_convert_selection(m_connection, transfer.requestor, transfer.selection, target, m_property,
+                          time);
     m_transfer = &transfer;
     struct Finished {
         Transfer*& current;
@@ -205,9 +205,8 @@ std::optional<std::string> X11SelectionReader::convert(Transfer& transfer, std::
         return std::nullopt; // not offered in this form
 
     // The answer's first piece says whether the text comes whole or in increments.
-    const xcb_get_property_cookie_t cookie =
-        xcb_get_property(m_connection, 0, transfer.requestor, m_property,
-                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        m_connection, 0, transfer.requestor, m_property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1);
     const Owned<xcb_get_property_reply_t> first(
         waitForReply<xcb_get_property_reply_t>(cookie.sequence));
     if (first->type == m_incr) {
@@ -256,8 +255,7 @@ std::string X11SelectionReader::readIncrements(Transfer& transfer, std::uint32_t
     }
 }
 
-bool X11SelectionReader::readProperty(Transfer& transfer, std::uint32_t target,
-                                      std::string& text) {
+bool X11SelectionReader::readProperty(Transfer& transfer, std::uint32_t target, std::string& text) {
     std::uint32_t offset = 0; // in 32-bit units, as the protocol counts them
     for (;;) {
         const xcb_get_property_cookie_t cookie =

@@ -46,8 +46,8 @@ public:
     // Throws ClipboardError when the owner has not answered in full and in order by `deadline`, or
     // offers more than `limit` bytes and `tooLong` is Fail.
     std::optional<std::string> text(Selection selection, Deadline deadline, std::size_t limit,
-                                     TooLong tooLong,
-                                     const std::function<bool(std::uint32_t)>& ownedHere);
+                                    TooLong tooLong,
+                                    const std::function<bool(std::uint32_t)>& ownedHere);
 
     bool wornOut() const;
 

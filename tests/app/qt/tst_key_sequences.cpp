@@ -385,12 +385,12 @@ void KeySequencesTest::misbehavingClipboardOwners_data() {
         << "incr-huge" << QByteArray("7") << box << kClickBound;
     QTest::newRow("increments of no text")
         << "incr-wrong-type" << QByteArray("7") << "3" << kClickBound;
-    QTest::newRow("one 64 MiB property") << "huge-property" << QByteArray("7") << box
-                                         << kClickBound;
+    QTest::newRow("one 64 MiB property")
+        << "huge-property" << QByteArray("7") << box << kClickBound;
     QTest::newRow("floods the reader") << "flood" << QByteArray("7") << box << kClickBound;
     // Nothing paints while the server is grabbed; the click ends right after the grab.
-    QTest::newRow("grabs the server") << "grab" << QByteArray("7") << box
-                                      << kGrabbedFor + kClickBound;
+    QTest::newRow("grabs the server")
+        << "grab" << QByteArray("7") << box << kGrabbedFor + kClickBound;
 }
 
 void KeySequencesTest::misbehavingClipboardOwners() {
@@ -412,8 +412,9 @@ void KeySequencesTest::misbehavingClipboardOwners() {
         if (display.isEmpty()) {
             QCOMPARE(closer.boxes.size(), 1);
             QCOMPARE(closer.boxes.front().text, QStringLiteral("Appunti non disponibili"));
-            QVERIFY2(closer.boxes.front().shownAfter <= bound,
-                     qPrintable(QStringLiteral("box after %1 ms").arg(closer.boxes.front().shownAfter)));
+            QVERIFY2(
+                closer.boxes.front().shownAfter <= bound,
+                qPrintable(QStringLiteral("box after %1 ms").arg(closer.boxes.front().shownAfter)));
             QCOMPARE(driver.display(), QStringLiteral("3")); // the click changed nothing
         } else {
             QCOMPARE(closer.boxes.size(), 0);

@@ -61,8 +61,8 @@ int holdClipboard() {
 // window procedure renders nothing), while the main thread waits for the end.
 int failRender() {
     std::thread([] {
-        const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                           nullptr, nullptr, nullptr);
+        const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                           nullptr, nullptr);
         if (!owner || !OpenClipboard(owner))
             std::exit(1);
         EmptyClipboard();
@@ -141,7 +141,9 @@ int main(int argc, char* argv[]) {
         const LRESULT defaultId = SendMessageW(window, DM_GETDEFID, 0, 0);
         std::printf("%d\t%d\n", focused, HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0);
     } else {
-        std::fputs("usage: probe controls | text ID | state | box | design | hold-clipboard | fail-render\n", stderr);
+        std::fputs("usage: probe controls | text ID | state | box | design | hold-clipboard | "
+                   "fail-render\n",
+                   stderr);
         return 2;
     }
     return 0;

@@ -66,15 +66,14 @@ void later(milliseconds delay, std::function<void()> work) {
 
 xcb_atom_t intern(const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        g_x, xcb_intern_atom(g_x, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-        nullptr);
+        g_x, xcb_intern_atom(g_x, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
     const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
     std::free(reply);
     return atom;
 }
 
-void notify(const xcb_selection_request_event_t& request, xcb_atom_t property,
-            xcb_timestamp_t time, xcb_window_t requestorField) {
+void notify(const xcb_selection_request_event_t& request, xcb_atom_t property, xcb_timestamp_t time,
+            xcb_window_t requestorField) {
     xcb_selection_notify_event_t event{};
     event.response_type = XCB_SELECTION_NOTIFY;
     event.requestor = requestorField;
@@ -227,8 +226,7 @@ void onRequest(const xcb_selection_request_event_t& request) {
         notify(request, request.property, request.time, request.requestor);
     } else if (g_mode == "changed-under") {
         answer(request, request.time);
-        put(request.requestor, request.property, request.target, 8, "99", 2,
-            XCB_PROP_MODE_APPEND);
+        put(request.requestor, request.property, request.target, 8, "99", 2, XCB_PROP_MODE_APPEND);
     } else if (g_mode == "huge-property") {
         // Built by appends, as no single request may carry 64 MiB.
         const std::string piece(4u << 20, '7');
@@ -272,10 +270,10 @@ void onPropertyDeleted(const xcb_property_notify_event_t& change) {
 } // namespace
 
 constexpr const char* kModes[] = {
-    "normal",          "late-once",   "late-always",  "late-current-time", "stale-notify",
-    "foreign-notify",  "forged-property", "refuse-utf8", "wrong-type",     "changed-under",
-    "incr-forever",    "incr-slow",   "incr-no-wait", "incr-huge",         "incr-wrong-type",
-    "huge-property",   "flood",       "grab"};
+    "normal",         "late-once",       "late-always",  "late-current-time", "stale-notify",
+    "foreign-notify", "forged-property", "refuse-utf8",  "wrong-type",        "changed-under",
+    "incr-forever",   "incr-slow",       "incr-no-wait", "incr-huge",         "incr-wrong-type",
+    "huge-property",  "flood",           "grab"};
 
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "--modes") == 0) {
