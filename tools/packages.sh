@@ -1,12 +1,15 @@
 # Sourced by tools/start and tools/test: the Debian packages the project needs, and a function
 # that installs the missing ones (and only those).
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libxcb1-dev qt6-translations-l10n
-    fonts-liberation2)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libxcb1-dev libwayland-dev
+    qt6-translations-l10n fonts-liberation2)
 # Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, an Italian
 # locale to prove the number conversions ignore it, and a private desktop bus with AT-SPI and its
-# Python client to read the window as a screen reader does.
-TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pyatspi doctest-dev)
+# Python client to read the window as a screen reader does. Natively on Wayland: a headless sway,
+# wtype for keys, wl-clipboard as the other program, and Qt's Wayland plugin. The launch benchmark
+# watches the window's painting with the X DAMAGE extension.
+TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pyatspi doctest-dev
+    sway wtype wl-clipboard qt6-wayland libxcb-damage0-dev)
 # The Windows program: the MinGW-w64 cross compiler (posix threads), Wine to run it, fonts-wine for
 # the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64

@@ -8,6 +8,12 @@
 #include "ButtonFaceStyle.h"
 #include "brenoldi_version.h"
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#include <qpa/qplatformnativeinterface.h>
+
+#include "platform/qt/wayland/ServerDecorations.h"
+#endif
+
 namespace app::qt {
 
 bool displayAvailable() {
@@ -40,6 +46,23 @@ void loadItalianQtTexts(QApplication& application) {
         QApplication::installTranslator(translator);
 }
 
+// Qt 6.4 on Wayland asks its OpenGL buffer integration whether it may draw window decorations
+// before it asks whether the compositor draws them, and so loads Mesa (about 50 MB) for a widget
+// window that never uses OpenGL. Where the compositor draws the decorations, Qt's own are never
+// shown: they are turned off, and OpenGL is never loaded. GNOME draws none; there Qt decorates the
+// window, OpenGL and all.
+void leaveOpenGLUnloaded() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+        qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        return;
+    auto* display = static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+    if (display && platform::qt::compositorDecoratesWindows(display))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+#endif
+}
+
 } // namespace
 
 void prepareApplication(QApplication& application) {
@@ -55,6 +78,7 @@ void prepareApplication(QApplication& application) {
     QApplication::setPalette(style->standardPalette());
     substituteFonts();
     loadItalianQtTexts(application);
+    leaveOpenGLUnloaded();
 }
 
 } // namespace app::qt

@@ -1,9 +1,17 @@
 #include "QtClipboard.h"
 
+#include <QAbstractEventDispatcher>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <unistd.h>
 
 #include "QtText.h"
+
+#if BRENOLDI_WAYLAND_CLIPBOARD
+#include <qpa/qplatformnativeinterface.h>
+
+#include "wayland/WaylandClipboardReader.h"
+#endif
 
 #if BRENOLDI_X11_CLIPBOARD
 #include <QScreen>
@@ -64,6 +72,18 @@ QtClipboard::QtClipboard() : m_x11(QGuiApplication::platformName() == QLatin1Str
 #if !BRENOLDI_X11_CLIPBOARD
     m_x11 = false;
 #endif
+#if BRENOLDI_WAYLAND_CLIPBOARD
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        auto* display = static_cast<wl_display*>(
+            QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+        if (!display)
+            throw ClipboardError("no Wayland display");
+        m_wayland = std::make_unique<WaylandClipboardReader>(display, Clock::now() + kDeadline);
+        QObject::connect(QAbstractEventDispatcher::instance(),
+                         &QAbstractEventDispatcher::aboutToBlock, &m_idle,
+                         [this] { m_wayland->handlePending(); });
+    }
+#endif
 }
 
 QtClipboard::~QtClipboard() = default;
@@ -100,6 +120,10 @@ std::string QtClipboard::pasteText(QClipboard::Mode mode) const {
 
 std::string QtClipboard::read(QClipboard::Mode mode, TooLong tooLong) const {
     QClipboard& clipboard = desktopClipboard();
+    if (m_wayland) {
+        if (std::optional<std::string> foreign = readWayland(mode, tooLong))
+            return *foreign;
+    }
 #if BRENOLDI_X11_CLIPBOARD
     if (m_x11) {
         const std::optional<std::string> foreign =
@@ -123,6 +147,52 @@ std::string QtClipboard::read(QClipboard::Mode mode, TooLong tooLong) const {
     return text;
 }
 
+std::string QtClipboard::writeMark(std::uint64_t write) const {
+    return "application/x-brenoldi-write;pid=" + std::to_string(getpid()) +
+           ";n=" + std::to_string(write);
+}
+
+std::optional<std::string> QtClipboard::readWayland(QClipboard::Mode mode, TooLong tooLong) const {
+#if BRENOLDI_WAYLAND_CLIPBOARD
+    if (mode != QClipboard::Clipboard)
+        return std::nullopt; // the primary selection: Qt's
+    const auto deadline = Clock::now() + kDeadline;
+    m_wayland->catchUp(deadline);
+    if (!m_wayland->hasKeyboardFocus())
+        throw ClipboardError("Wayland shows the clipboard to the focused program only");
+    if (m_writes > 0 && m_wayland->selectionOffers(writeMark(m_writes)))
+        return std::nullopt; // our own latest text: Qt has it
+    return m_wayland->text(deadline, kMaxTextBytes,
+                           tooLong == TooLong::Fail ? WaylandClipboardReader::TooLong::Fail
+                                                    : WaylandClipboardReader::TooLong::Cut);
+#else
+    (void)mode, (void)tooLong;
+    return std::nullopt;
+#endif
+}
+
+void QtClipboard::writeWayland(const QString& text) {
+#if BRENOLDI_WAYLAND_CLIPBOARD
+    const auto deadline = Clock::now() + kDeadline;
+    m_wayland->catchUp(deadline);
+    // Without the focus the compositor would not tell whether the write took.
+    if (!m_wayland->hasKeyboardFocus())
+        throw ClipboardError("Wayland shows the clipboard to the focused program only");
+    auto* data = new QMimeData;
+    data->setText(text);
+    const std::string mark = writeMark(++m_writes);
+    data->setData(QString::fromStdString(mark), QByteArray());
+    desktopClipboard().setMimeData(data, QClipboard::Clipboard);
+    // The compositor offers the new selection back before it answers what follows: a write it
+    // refused (an old input serial, a superseded one) comes back as someone else's offer.
+    m_wayland->catchUp(deadline);
+    if (!m_wayland->selectionOffers(mark))
+        throw ClipboardError("the compositor did not take the clipboard");
+#else
+    (void)text;
+#endif
+}
+
 bool QtClipboard::mayHoldText(QClipboard::Mode mode) const {
 #if BRENOLDI_X11_CLIPBOARD
     if (m_x11) {
@@ -135,6 +205,8 @@ bool QtClipboard::mayHoldText(QClipboard::Mode mode) const {
         }
     }
 #endif
+    if (m_wayland && mode == QClipboard::Clipboard)
+        return m_wayland->selectionOffersText();
     const QMimeData* data = desktopClipboard().mimeData(mode);
     return data && data->hasText();
 }
@@ -143,6 +215,8 @@ void QtClipboard::setText(std::string_view text) {
     QClipboard& clipboard = desktopClipboard();
     const QString wanted = fromUtf8(text);
     bool owned = true;
+    if (m_wayland)
+        writeWayland(wanted);
 #if BRENOLDI_X11_CLIPBOARD
     if (m_x11) {
         owned = withX11Reader([&](X11SelectionReader& reader, Clock::time_point deadline) {
@@ -151,11 +225,12 @@ void QtClipboard::setText(std::string_view text) {
             // Asked of the server, not of another program, so a hung one cannot stall the check.
             return ownWindow(reader.owner(X11SelectionReader::Selection::Clipboard, deadline));
         });
-    } else {
+    } else if (!m_wayland) {
         clipboard.setText(wanted, QClipboard::Clipboard);
     }
 #else
-    clipboard.setText(wanted, QClipboard::Clipboard);
+    if (!m_wayland)
+        clipboard.setText(wanted, QClipboard::Clipboard);
 #endif
     if (!owned || clipboard.text(QClipboard::Clipboard) != wanted)
         throw ClipboardError("clipboard not written");

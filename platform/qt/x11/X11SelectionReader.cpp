@@ -8,6 +8,7 @@
 #include <xcb/xcbext.h>
 
 #include "platform/Clipboard.h"
+#include "platform/qt/Latin1.h"
 
 namespace platform::qt {
 
@@ -44,21 +45,6 @@ int eventType(const xcb_generic_event_t& event) {
 // Sent by a client with SendEvent rather than made by the server: a client can forge those.
 bool sentByAClient(const xcb_generic_event_t& event) {
     return event.response_type & 0x80;
-}
-
-std::string latin1ToUtf8(std::string_view latin1) {
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return utf8;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <optional>
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void misbehavingClipboardOwners();
     void pasteIntoTheDisplay_data();
     void pasteIntoTheDisplay();
+    void waylandClipboard_data();
+    void waylandClipboard();
 };
 
 void KeySequencesTest::digitEntryAndClear_data() {
@@ -292,6 +295,8 @@ void KeySequencesTest::everyReadOfAnotherProgramsCopy_data() {
 
 void KeySequencesTest::everyReadOfAnotherProgramsCopy() {
     QFETCH(bool, qtProgram);
+    if (qtProgram && testing::WindowDriver::onWayland())
+        QSKIP("on Wayland a Qt program copies only while it has the focus");
     std::optional<testing::QtCopier> qt;
     if (qtProgram)
         qt.emplace();
@@ -394,6 +399,8 @@ void KeySequencesTest::misbehavingClipboardOwners_data() {
 }
 
 void KeySequencesTest::misbehavingClipboardOwners() {
+    if (testing::WindowDriver::onWayland())
+        QSKIP("an X11 owner: Wayland's are in waylandClipboard");
     QFETCH(QString, mode);
     QFETCH(QByteArray, text);
     QFETCH(QString, display);
@@ -453,6 +460,8 @@ void KeySequencesTest::pasteIntoTheDisplay_data() {
 void KeySequencesTest::pasteIntoTheDisplay() {
     QFETCH(QString, how);
     QFETCH(bool, hung);
+    if (testing::WindowDriver::onWayland())
+        QSKIP("X11: Wayland's paste is in waylandClipboard");
     testing::WindowDriver driver;
     QLineEdit& display = driver.form().textBox("Text1").widget();
     driver.typeIntoDisplay(QStringLiteral("1"));
@@ -498,6 +507,89 @@ void KeySequencesTest::pasteIntoTheDisplay() {
         QCOMPARE(closer.boxes.size(), 0);
         QCOMPARE(display.text(), QStringLiteral("142"));
     }
+}
+
+void KeySequencesTest::waylandClipboard_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<bool>("box"); // "Appunti non disponibili", once, within the bound
+    // Keys as in every table, and: @TEXT another program copies TEXT (@hung: and hangs; @slow:
+    // sends a byte every 0.9 s; @picture: a picture), ~KEY a screen reader presses KEY (no input
+    // event, so no input serial), ^V Ctrl+V in the display, !away and !back the focus goes to
+    // another workspace and comes back.
+    QTest::newRow("another program's copy") << "1 2 + @100 3 ="
+                                            << "103" << false;
+    QTest::newRow("hung owner") << "1 2 + @hung 3 ="
+                                << "3" << true;
+    QTest::newRow("slow owner") << "1 2 + @slow 3 ="
+                                << "3" << true;
+    QTest::newRow("read without the focus") << "1 2 + @100 3 !away ~= !back"
+                                            << "3" << true;
+    QTest::newRow("write refused: an old input serial") << "1 2 + 5 @100 ~+ @200 ="
+                                                        << "205" << true;
+    QTest::newRow("a picture") << "1 2 + @picture 3 ="
+                               << "3" << false;
+    QTest::newRow("Ctrl+V") << "@42 ^V"
+                            << "42" << false;
+    QTest::newRow("Ctrl+V, hung owner") << "@hung ^V"
+                                        << "" << true;
+}
+
+void KeySequencesTest::waylandClipboard() {
+    if (!testing::WindowDriver::onWayland())
+        QSKIP("natively on Wayland only");
+    QFETCH(QString, steps);
+    QFETCH(QString, display);
+    QFETCH(bool, box);
+    testing::WindowDriver driver;
+    QElapsedTimer clock;
+    BoxCloser closer(clock);
+    std::optional<testing::HungOwner> hung;
+    std::optional<testing::WaylandOwner> other;
+    const auto workspace = [](const char* number) {
+        QProcess swaymsg;
+        swaymsg.start(QStringLiteral("swaymsg"), {"workspace", number});
+        QVERIFY(swaymsg.waitForFinished() && swaymsg.exitCode() == 0);
+    };
+    qint64 slowest = 0;
+    for (const QString& step : steps.split(QLatin1Char(' '))) {
+        clock.start();
+        if (step == QLatin1String("@hung")) {
+            hung.emplace("7");
+        } else if (step == QLatin1String("@slow") || step == QLatin1String("@picture")) {
+            other.emplace(step.mid(1), "7.0");
+        } else if (step.startsWith(QLatin1Char('@'))) {
+            otherProgramCopies(step.mid(1).toUtf8());
+        } else if (step.startsWith(QLatin1Char('~'))) {
+            driver.buttonWithCaption(step.mid(1)).widget().click();
+        } else if (step == QLatin1String("^V")) {
+            driver.click(driver.form().textBox("Text1").widget());
+            clock.start();
+            testing::CompositorInput(driver.form().windowTitle()).key(QStringLiteral("v"), true);
+            QVERIFY(QTest::qWaitFor(
+                [&] { return !closer.boxes.isEmpty() || !driver.display().isEmpty(); }));
+        } else if (step == QLatin1String("!away")) {
+            workspace("2");
+            QTRY_VERIFY(!driver.form().isActiveWindow());
+        } else if (step == QLatin1String("!back")) {
+            workspace("1");
+            QTRY_VERIFY(driver.form().isActiveWindow());
+        } else {
+            driver.press(step);
+        }
+        if (!step.startsWith(QLatin1Char('@')))
+            slowest = std::max(slowest, clock.elapsed());
+    }
+    QCOMPARE(driver.display(), display);
+    QCOMPARE(closer.boxes.size(), box ? 1 : 0);
+    if (box)
+        QCOMPARE(closer.boxes.front().text, QStringLiteral("Appunti non disponibili"));
+    QVERIFY2(slowest <= kClickBound, qPrintable(QStringLiteral("a step took %1 ms").arg(slowest)));
+    // The next click works as if nothing had happened.
+    hung.reset();
+    other.reset();
+    driver.press(QStringLiteral("C 4 + 5 ="));
+    QCOMPARE(driver.display(), QStringLiteral("9"));
 }
 
 QTEST_MAIN(KeySequencesTest)

@@ -2,9 +2,11 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QStringList>
 #include <csignal>
+#include <string_view>
 
 namespace testing {
 
@@ -12,27 +14,47 @@ namespace {
 
 constexpr int kPatience = 10000; // ms: far beyond any answer under load, short of ctest's limit
 
-void start(QProcess& xclip, const QStringList& arguments) {
-    xclip.start(QStringLiteral("xclip"), arguments);
-    if (!xclip.waitForStarted(kPatience))
-        qFatal("xclip could not be started (Debian package xclip)");
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The display server's clipboard tool: xclip on X11, wl-copy and wl-paste natively on Wayland.
+void start(QProcess& tool, const QString& program, const QStringList& arguments) {
+    tool.start(program, arguments);
+    if (!tool.waitForStarted(kPatience))
+        qFatal("%s could not be started (Debian package xclip or wl-clipboard)",
+               qPrintable(program));
 }
 
 // Spins the event loop meanwhile, unlike QProcess::waitForFinished.
-void waitUntilFinished(QProcess& xclip) {
-    if (xclip.state() == QProcess::NotRunning)
+void waitUntilFinished(QProcess& tool) {
+    if (tool.state() == QProcess::NotRunning)
         return;
-    QSignalSpy finished(&xclip, &QProcess::finished);
+    QSignalSpy finished(&tool, &QProcess::finished);
     if (!finished.wait(kPatience))
-        qFatal("%s did not finish", qPrintable(xclip.program()));
+        qFatal("%s did not finish", qPrintable(tool.program()));
+}
+
+bool primary(const char* selection) {
+    return std::string_view(selection) == "primary";
 }
 
 QByteArray read(const char* selection, const char* target) {
-    QProcess xclip;
-    start(xclip, {"-o", "-selection", selection, "-t", target});
-    xclip.closeWriteChannel();
-    waitUntilFinished(xclip);
-    return xclip.readAllStandardOutput();
+    QProcess tool;
+    if (onWayland()) {
+        const QString type = std::string_view(target) == "UTF8_STRING"
+                                 ? QStringLiteral("text/plain;charset=utf-8")
+                                 : QString::fromLatin1(target);
+        QStringList arguments{"--no-newline", "--type", type};
+        if (primary(selection))
+            arguments << "--primary";
+        start(tool, QStringLiteral("wl-paste"), arguments);
+    } else {
+        start(tool, QStringLiteral("xclip"), {"-o", "-selection", selection, "-t", target});
+    }
+    tool.closeWriteChannel();
+    waitUntilFinished(tool);
+    return tool.readAllStandardOutput();
 }
 
 // Returns once a third process reads `data` from `selection` in the form `target`.
@@ -40,18 +62,37 @@ void waitUntilOffered(const char* selection, const char* target, const QByteArra
     const QDeadlineTimer deadline(kPatience);
     while (read(selection, target) != data) {
         if (deadline.hasExpired())
-            qFatal("xclip never came to own the %s selection", selection);
+            qFatal("the other program never came to own the %s selection", selection);
     }
 }
 
-// xclip -i forks a child that serves the selection until another program takes it over; the
-// parent exits before the child owns it.
+// Starts the program that will own `selection` with `data`: xclip -i, or wl-copy. Each forks a
+// child that serves the selection until another program takes it over, unless `foreground`.
+void startCopying(QProcess& tool, const char* selection, const char* target, const QByteArray& data,
+                  bool foreground) {
+    if (onWayland()) {
+        QStringList arguments;
+        if (std::string_view(target) != "UTF8_STRING")
+            arguments << "--type" << QString::fromLatin1(target);
+        if (primary(selection))
+            arguments << "--primary";
+        if (foreground)
+            arguments << "--foreground";
+        start(tool, QStringLiteral("wl-copy"), arguments);
+    } else {
+        QStringList arguments{"-i", "-selection", selection, "-t", target};
+        if (foreground)
+            arguments.prepend("-quiet");
+        start(tool, QStringLiteral("xclip"), arguments);
+    }
+    tool.write(data);
+    tool.closeWriteChannel();
+}
+
 void copy(const char* selection, const char* target, const QByteArray& data) {
-    QProcess xclip;
-    start(xclip, {"-i", "-selection", selection, "-t", target});
-    xclip.write(data);
-    xclip.closeWriteChannel();
-    waitUntilFinished(xclip);
+    QProcess tool;
+    startCopying(tool, selection, target, data, false);
+    waitUntilFinished(tool);
     waitUntilOffered(selection, target, data);
 }
 
@@ -109,6 +150,16 @@ void otherProgramCopies(const QByteArray& text) {
     copy("clipboard", "UTF8_STRING", text);
 }
 
+void emptyClipboard() {
+    QProcess tool;
+    if (onWayland())
+        start(tool, QStringLiteral("wl-copy"), {"--clear"});
+    else
+        start(tool, QStringLiteral("xclip"), {"-i", "-selection", "clipboard", "/dev/null"});
+    waitUntilFinished(tool);
+    waitUntilOffered("clipboard", "UTF8_STRING", QByteArray());
+}
+
 void otherProgramSelects(const QByteArray& text) {
     copy("primary", "UTF8_STRING", text);
 }
@@ -152,17 +203,26 @@ void MisbehavingOwner::resume() {
     ::kill(static_cast<pid_t>(m_owner.processId()), SIGCONT);
 }
 
+WaylandOwner::WaylandOwner(const QString& mode, const QByteArray& text) {
+    start(m_owner, QStringLiteral("/usr/bin/python3"),
+          {QStringLiteral(BRENOLDI_WAYLAND_HELPER), QStringLiteral("owner"), mode,
+           QString::fromUtf8(text)});
+    waitForLine(m_owner, "ready");
+}
+
+WaylandOwner::~WaylandOwner() {
+    end(m_owner, SIGKILL);
+}
+
 HungOwner::HungOwner(const QByteArray& text) {
-    // -quiet keeps xclip in the foreground, so the process started here is the owner itself.
-    start(m_xclip, {"-quiet", "-i", "-selection", "clipboard"});
-    m_xclip.write(text);
-    m_xclip.closeWriteChannel();
+    // In the foreground, so the process started here is the owner itself.
+    startCopying(m_owner, "clipboard", "UTF8_STRING", text, true);
     waitUntilOffered("clipboard", "UTF8_STRING", text);
-    stopAndWait(m_xclip);
+    stopAndWait(m_owner);
 }
 
 HungOwner::~HungOwner() {
-    end(m_xclip, SIGTERM);
+    end(m_owner, SIGTERM);
 }
 
 } // namespace testing

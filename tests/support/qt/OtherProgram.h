@@ -1,7 +1,8 @@
 #pragma once
 
-// "Another program" on the desktop's clipboard, run as a separate process: xclip, an ordinary Qt
-// program (qt_copier), or one that misbehaves as it is told (clipboard_owner). None is waited
+// "Another program" on the desktop's clipboard, run as a separate process: xclip (natively on
+// Wayland wl-copy and wl-paste), an ordinary Qt program (qt_copier, X11), or one that misbehaves
+// as it is told (clipboard_owner, X11). None is waited
 // for synchronously: while this process owns the clipboard it must keep its event loop running
 // to answer the other's request. Every helper that hands the clipboard over returns only once
 // the other program owns it, so no test races the hand-over.
@@ -16,6 +17,8 @@ QByteArray otherProgramReads(const char* selection = "clipboard");
 
 // Another program copies `text` to the clipboard.
 void otherProgramCopies(const QByteArray& text);
+// Another program empties the clipboard: nobody owns it afterwards.
+void emptyClipboard();
 // Another program selects `text` (the X11 primary selection, not the clipboard).
 void otherProgramSelects(const QByteArray& text);
 // Another program copies a PNG picture, and offers the clipboard in no text form.
@@ -31,7 +34,21 @@ public:
     HungOwner& operator=(const HungOwner&) = delete;
 
 private:
-    QProcess m_xclip;
+    QProcess m_owner;
+};
+
+// Natively on Wayland, another program takes the clipboard with `text` and answers as `mode`
+// says (the modes of tests/support/wayland/wayland_helper.py: normal, slow, picture). It is
+// killed when this object goes.
+class WaylandOwner {
+public:
+    WaylandOwner(const QString& mode, const QByteArray& text);
+    ~WaylandOwner();
+    WaylandOwner(const WaylandOwner&) = delete;
+    WaylandOwner& operator=(const WaylandOwner&) = delete;
+
+private:
+    QProcess m_owner;
 };
 
 // An ordinary Qt program that copies what it is given, as a user would in it.

@@ -2,16 +2,19 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "Application.h"
 #include "Form1.h"
 #include "MemoryControls.h"
+#include "OtherProgram.h"
 #include "form/Form1Design.h"
 #include "platform/qt/QtClipboard.h"
 
@@ -43,8 +46,76 @@ void answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
     poll->start(20);
 }
 
+namespace {
+
+constexpr int kPatience = 10000; // ms: far beyond any answer under load, short of ctest's limit
+// How long the pointer is watched before sway is asked again where the window is.
+constexpr int kPointerPoll = 100;
+
+// Counts the Enter keys the application has been given, as they are given.
+class EnterCounter final : public QObject {
+public:
+    int pressed = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return)
+            ++pressed;
+        return false;
+    }
+};
+
+// Notes a pointer motion over one widget. Watched from the application, since a widget that
+// does not track the mouse is not shown moves itself.
+class PointerWatch final : public QObject {
+public:
+    explicit PointerWatch(QWidget& widget) : m_widget(widget) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~PointerWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool came = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_widget &&
+            (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
+            came = true;
+        return false;
+    }
+
+private:
+    QWidget& m_widget;
+};
+
+EnterCounter& enterCounter() {
+    static EnterCounter* counter = [] {
+        auto* made = new EnterCounter;
+        QCoreApplication::instance()->installEventFilter(made);
+        return made;
+    }();
+    return *counter;
+}
+
+} // namespace
+
+bool WindowDriver::onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 WindowDriver::WindowDriver() {
     prepareTestApplication();
+    if (onWayland()) {
+        // Wayland takes a program's write only when an input event led to it: another program
+        // empties the clipboard, and the compositor gives a new window the focus.
+        emptyClipboard();
+        m_form = std::make_unique<Form1>();
+        m_form->show();
+        if (!QTest::qWaitFor([this] { return m_form->isActiveWindow(); }, kPatience))
+            qFatal("the calculator window never took the focus");
+        m_compositor.emplace(m_form->windowTitle());
+        return;
+    }
     // Through the calculator's own clipboard, which makes sure the write really took.
     platform::qt::QtClipboard().setText("");
     m_form = std::make_unique<Form1>();
@@ -59,7 +130,33 @@ WindowDriver::~WindowDriver() = default;
 
 void WindowDriver::click(QWidget& widget) {
     const QPoint centre = widget.mapTo(m_form.get(), widget.rect().center());
-    QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+    if (!m_compositor) {
+        QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        return;
+    }
+    // The pointer is moved until the widget is told it moved over it, then clicks. Every move
+    // goes a pixel elsewhere than the last, so there is always a motion to tell.
+    PointerWatch watch(widget);
+    const QDeadlineTimer deadline(kPatience);
+    do {
+        m_nudge = !m_nudge;
+        m_compositor->moveTo(centre + QPoint(m_nudge, 0));
+    } while (!QTest::qWaitFor([&watch] { return watch.came; }, kPointerPoll) &&
+             !deadline.hasExpired());
+    if (!watch.came)
+        qFatal("the pointer never came over %s", qPrintable(widget.objectName()));
+    auto* button = qobject_cast<QAbstractButton*>(&widget);
+    if (!button) {
+        m_compositor->click();
+        if (!QTest::qWaitFor([&widget] { return widget.hasFocus(); }, kPatience))
+            qFatal("%s never took the focus", qPrintable(widget.objectName()));
+        return;
+    }
+    // Returns once the click's handler has run: the spy is told after the window's own slot.
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    m_compositor->click();
+    if (!clicked.wait(kPatience))
+        qFatal("the click on %s never came", qPrintable(button->objectName()));
 }
 
 void WindowDriver::click(platform::qt::WidgetButton& button) {
@@ -82,12 +179,26 @@ void WindowDriver::typeIntoDisplay(const QString& text) {
     QLineEdit& display = m_form->textBox("Text1").widget();
     click(display);
     display.selectAll();
+    if (m_compositor) {
+        m_compositor->type(text);
+        if (!QTest::qWaitFor([&] { return display.text() == text; }, kPatience))
+            qFatal("the display never read %s", qPrintable(text));
+        return;
+    }
     for (const QChar character : text)
         QTest::keyClick(m_form->windowHandle(), character.toLatin1());
 }
 
 void WindowDriver::pressEnter() {
-    QTest::keyClick(m_form->windowHandle(), Qt::Key_Return);
+    if (!m_compositor) {
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_Return);
+        return;
+    }
+    // Handled in the same delivery as it is counted, before the loop comes back here.
+    const int before = enterCounter().pressed;
+    m_compositor->key(QStringLiteral("Return"));
+    if (!QTest::qWaitFor([before] { return enterCounter().pressed > before; }, kPatience))
+        qFatal("the Enter key never came");
 }
 
 platform::qt::WidgetButton& WindowDriver::buttonWithCaption(const QString& caption) {

@@ -2,11 +2,16 @@
 
 // Drives the real calculator window the way a user does: mouse clicks delivered through the
 // window's handle (so hit-testing is real and a widget covering a button would be caught),
-// typing into the display, and the Enter key.
+// typing into the display, and the Enter key. Natively on Wayland they go through the compositor
+// (CompositorInput), since Wayland refuses a clipboard write that no real input led to; every
+// call returns once the window has handled it.
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "CompositorInput.h"
 
 namespace app::qt {
 class Form1;
@@ -54,8 +59,13 @@ public:
     // The caption of the button holding the default-button property, or "" for none.
     QString defaultButton();
 
+    // Whether the window runs natively on Wayland, and its input goes through the compositor.
+    static bool onWayland();
+
 private:
     std::unique_ptr<Form1> m_form;
+    std::optional<CompositorInput> m_compositor;
+    bool m_nudge = false;
 };
 
 } // namespace testing
