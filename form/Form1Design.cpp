@@ -90,12 +90,14 @@ void noControlNamed(std::string_view name) {
     std::abort();
 }
 
-int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
+int twipsToPixels(int twips, int dpi) {
+    constexpr double kTwipsPerInch = 1440;
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-int pointsToPixels(double points) {
-    return static_cast<int>(std::lround(points * 96 / 72));
+int pointsToPixels(double points, int dpi) {
+    constexpr double kPointsPerInch = 72;
+    return static_cast<int>(std::lround(points * dpi / kPointsPerInch));
 }
 
 const ControlDesign* designNamed(std::string_view name) {

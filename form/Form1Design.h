@@ -58,7 +58,6 @@ struct ControlDesign {
     bool visible;
 };
 
-constexpr int kTwipsPerPixel = 15;
 inline constexpr const char* kForm1Caption = " By  Ulderano";
 inline constexpr Rgb kForm1Background{0, 128, 128};
 inline constexpr int kForm1ClientWidth = 3495, kForm1ClientHeight = 4155; // twips
@@ -73,9 +72,13 @@ extern const std::array<ControlDesign, 27> kForm1Controls;
 const ControlDesign* designNamed(std::string_view name);
 const ControlDesign* buttonCaptioned(std::string_view caption);
 
-// Rounded to the nearest pixel at 96 dpi, as a twip position that is not a whole pixel must be.
-int twipsToPixels(int twips);
-// The font's size in pixels at 96 dpi (8.25 pt is 11 px, 9.75 pt 13, 12 pt 16, 13.5 pt 18).
-int pointsToPixels(double points);
+// The design's dots per inch: 15 twips to a pixel.
+inline constexpr int kDesignDpi = 96;
+
+// Rounded to the nearest pixel at `dpi`, as a twip position that is not a whole pixel must be.
+int twipsToPixels(int twips, int dpi = kDesignDpi);
+// The font's size in pixels at `dpi` (at 96 dpi 8.25 pt is 11 px, 9.75 pt 13, 12 pt 16, 13.5 pt
+// 18).
+int pointsToPixels(double points, int dpi = kDesignDpi);
 
 } // namespace form

@@ -15,6 +15,9 @@ namespace {
 
 constexpr const char* kSecondFunctionOn = "seconda funzione attiva";
 constexpr const char* kSecondFunctionOff = "seconda funzione disattivata";
+// Said after an operator key has taken the operation: the display only empties, and the key's
+// default-button state is not what screen readers speak.
+constexpr const char* kPending = "in attesa: ";
 
 std::vector<const ControlDesign*> visitedByTab() {
     std::vector<const ControlDesign*> order;
@@ -57,8 +60,7 @@ std::span<const ControlDesign* const> Form1Wiring::tabOrder() {
 void Form1Wiring::click(const ControlDesign& button) {
     const Spoken before = spokenState();
     engine::dispatchClick([this, &button] { button.click(m_engine, m_messages); }, m_messages);
-    if (const std::string said = news(before, button); !said.empty())
-        m_announcer.announce(said);
+    m_announcer.announce(news(before, button));
 }
 
 void Form1Wiring::pressEnter(const ControlDesign* focused) {
@@ -73,15 +75,29 @@ Form1Wiring::Spoken Form1Wiring::spokenState() const {
     return {m_engine.Text1.text(), m_engine.FunzioneInversa.isDefault()};
 }
 
-std::string Form1Wiring::news(const Spoken& before, const ControlDesign&) const {
+bool Form1Wiring::isOperatorKey(const platform::Button& button) const {
+    for (const platform::Button* key :
+         {&m_engine.Somma, &m_engine.Differenza, &m_engine.Prodotto, &m_engine.Divisione,
+          &m_engine.Potenza, &m_engine.Percentuale}) {
+        if (key == &button)
+            return true;
+    }
+    return false;
+}
+
+std::string Form1Wiring::news(const Spoken& before, const ControlDesign& clicked) const {
     // The focus stays on the key just clicked, so a screen reader would not read the display by
-    // itself: a new result or message is announced, and so is the 2ndF state when it changes.
+    // itself: a new result or message is announced, an operation taken, and the 2ndF state when
+    // it changes.
     const Spoken after = spokenState();
     std::string said;
     const auto add = [&said](std::string_view words) {
         said += said.empty() ? "" : ", ";
         said += words;
     };
+    const platform::Button& key = m_controls.button(clicked.name);
+    if (isOperatorKey(key) && key.isDefault())
+        add(kPending + std::string(clicked.spokenName));
     if (after.display != before.display && !after.display.empty())
         add(after.display);
     if (after.secondFunction != before.secondFunction)

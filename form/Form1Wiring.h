@@ -77,6 +77,7 @@ private:
         bool secondFunction;
     };
     Spoken spokenState() const;
+    bool isOperatorKey(const platform::Button& button) const;
     std::string news(const Spoken& before, const ControlDesign& clicked) const;
 
     const ControlLookup& m_controls;

@@ -4,6 +4,7 @@
 
 #include "ButtonPainter.h"
 #include "Colours.h"
+#include "Dpi.h"
 #include "form/Form1Design.h"
 #include "platform/win32/Utf16.h"
 
@@ -12,13 +13,18 @@ namespace app::win32 {
 namespace {
 
 constexpr const wchar_t* kClassName = L"BRENOLDI.Form1";
+// A fixed border: caption, system menu, minimise and maximise, but no sizing frame.
+constexpr DWORD kStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 
-// Windows screen readers are not told of results yet; the keys' names reach them.
-class SilentAnnouncer final : public platform::Announcer {
-public:
-    void announce(std::string_view) override {}
-};
-SilentAnnouncer g_silent;
+RECT clientAt(UINT dpi) {
+    return {0, 0, form::twipsToPixels(form::kForm1ClientWidth, static_cast<int>(dpi)),
+            form::twipsToPixels(form::kForm1ClientHeight, static_cast<int>(dpi))};
+}
+
+SIZE sizeOf(const RECT& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
 } // namespace
 
@@ -39,24 +45,26 @@ Form1::Form1(HINSTANCE instance)
     if (!RegisterClassExW(&windowClass))
         throw std::runtime_error("window class not registered");
 
-    // A fixed border: caption, system menu, minimise and maximise, but no sizing frame.
-    const DWORD style =
-        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
-    RECT frame{0, 0, form::twipsToPixels(form::kForm1ClientWidth),
-               form::twipsToPixels(form::kForm1ClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    // Sized first for the system's DPI; once the window knows its monitor, for that one's.
+    const SIZE guess = sizeOf(frameAt(clientAt(dpiOf(nullptr)), kStyle, 0, dpiOf(nullptr)));
     RECT screen{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
     if (!CreateWindowExW(0, kClassName, platform::win32::toUtf16(form::kForm1Caption).c_str(),
-                         style, screen.left + (screen.right - screen.left - width) / 2,
-                         screen.top + (screen.bottom - screen.top - height) / 2, width, height,
-                         nullptr, nullptr, instance, this))
+                         kStyle, screen.left + (screen.right - screen.left - guess.cx) / 2,
+                         screen.top + (screen.bottom - screen.top - guess.cy) / 2, guess.cx,
+                         guess.cy, nullptr, nullptr, instance, this))
         throw std::runtime_error("window not created");
-    m_controls.emplace(m_window, instance, m_defaultButton);
+    const UINT dpi = dpiOf(m_window);
+    const SIZE size = sizeOf(frameAt(clientAt(dpi), kStyle, 0, dpi));
+    if (size.cx != guess.cx || size.cy != guess.cy)
+        SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_controls.emplace(m_window, instance, m_defaultButton, dpi);
     m_clipboard.emplace(m_window);
     m_messages.emplace(m_window);
-    m_wiring.emplace(form::Form1Parts{*this, m_defaultButton, *m_clipboard, *m_messages, g_silent});
+    m_announcer.emplace(m_window, textBox("Text1").handle(), textBox("Text2").handle());
+    m_wiring.emplace(
+        form::Form1Parts{*this, m_defaultButton, *m_clipboard, *m_messages, *m_announcer});
     m_wiring->setInitialState();
 }
 
@@ -166,6 +174,19 @@ LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
         break;
     case WM_CTLCOLORDLG:
         return reinterpret_cast<LRESULT>(m_background);
+    case WM_DPICHANGED:
+        // Moved to a monitor of another DPI (or its scale changed): where Windows suggests, at
+        // the client size the design has at the new DPI.
+        if (m_controls) {
+            const UINT dpi = HIWORD(w);
+            const auto* suggested = reinterpret_cast<const RECT*>(l);
+            const SIZE size = sizeOf(frameAt(clientAt(dpi), kStyle, 0, dpi));
+            SetWindowPos(m_window, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            m_controls->layOut(dpi);
+            InvalidateRect(m_window, nullptr, TRUE);
+        }
+        return 0;
     case WM_CLOSE:
         // The dialog manager would turn it into IDCANCEL; closing the window ends the program.
         DestroyWindow(m_window);

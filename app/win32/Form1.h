@@ -13,8 +13,8 @@
 
 #include "Form1Controls.h"
 #include "form/Form1Wiring.h"
-#include "platform/Announcer.h"
 #include "platform/DefaultButtonRule.h"
+#include "platform/win32/Win32Announcer.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32MessageBox.h"
 
@@ -51,6 +51,7 @@ private:
     std::optional<Form1Controls> m_controls;
     std::optional<platform::win32::Win32Clipboard> m_clipboard;
     std::optional<platform::win32::Win32MessageBox> m_messages;
+    std::optional<platform::win32::Win32Announcer> m_announcer;
     std::optional<form::Form1Wiring> m_wiring;
 };
 

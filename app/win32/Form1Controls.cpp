@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "Colours.h"
+#include "Dpi.h"
 #include "form/Form1Design.h"
 #include "platform/win32/Utf16.h"
 
@@ -18,18 +19,17 @@ using form::ControlKind;
 using platform::win32::toUtf16;
 
 constexpr int kFirstId = 100; // clear of IDOK and IDCANCEL, which the dialog manager sends itself
-constexpr int kToolTipWidth = 300;
-
-RECT pixels(const form::TwipRect& place) {
-    const int left = form::twipsToPixels(place.left), top = form::twipsToPixels(place.top);
-    return {left, top, left + form::twipsToPixels(place.width),
-            top + form::twipsToPixels(place.height)};
+// The widest a tool tip grows before it wraps.
+int toolTipWidth(UINT dpi) {
+    constexpr int kAt96Dpi = 300;
+    return MulDiv(kAt96Dpi, static_cast<int>(dpi), form::kDesignDpi);
 }
 
 } // namespace
 
 Form1Controls::Form1Controls(HWND window, HINSTANCE instance,
-                             platform::DefaultButtonRule& defaultButton) {
+                             platform::DefaultButtonRule& defaultButton, UINT dpi)
+    : m_dpi(dpi) {
     create(window, instance, defaultButton);
     addToolTips(window, instance);
     nameForScreenReaders();
@@ -40,8 +40,13 @@ Form1Controls::~Form1Controls() {
         if (control.face)
             DeleteObject(control.face);
     }
+    deleteFonts();
+}
+
+void Form1Controls::deleteFonts() {
     for (const auto& [key, font] : m_fonts)
         DeleteObject(font);
+    m_fonts.clear();
 }
 
 const Form1Controls::Control* Form1Controls::withHandle(HWND handle) const {
@@ -71,21 +76,36 @@ platform::win32::Win32ListBox& Form1Controls::listBox(std::string_view name) con
 
 HFONT Form1Controls::font(const form::FontDesign& design) {
     auto& font = m_fonts[std::make_tuple(std::string(design.family), design.points, design.bold)];
-    if (!font) {
-        // The designed point size at 96 dpi, the size the window's pixel layout is made for.
-        font = CreateFontW(-form::pointsToPixels(design.points), 0, 0, 0,
-                           design.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_SWISS, toUtf16(design.family).c_str());
-    }
+    if (!font)
+        font = createFontAt(design, m_dpi);
     return font;
+}
+
+void Form1Controls::layOut(UINT dpi) {
+    if (dpi == m_dpi)
+        return;
+    // The old fonts stay until every control has its new one.
+    auto old = std::move(m_fonts);
+    m_fonts.clear();
+    m_dpi = dpi;
+    for (const Control& control : m_controls) {
+        const RECT place = placeAt(control.design->place, dpi);
+        MoveWindow(control.handle, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, TRUE);
+        SendMessageW(control.handle, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font(control.design->font)), TRUE);
+    }
+    for (const auto& [key, font] : old)
+        DeleteObject(font);
+    if (m_toolTips)
+        SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, toolTipWidth(dpi));
 }
 
 void Form1Controls::create(HWND window, HINSTANCE instance,
                            platform::DefaultButtonRule& defaultButton) {
     int id = kFirstId;
     for (const ControlDesign& design : form::kForm1Controls) {
-        const RECT place = pixels(design.place);
+        const RECT place = placeAt(design.place, m_dpi);
         const DWORD visible = design.visible ? WS_VISIBLE : 0;
         const wchar_t* kind = L"BUTTON";
         DWORD style = WS_CHILD | visible | WS_CLIPSIBLINGS;
@@ -156,7 +176,7 @@ void Form1Controls::addToolTips(HWND window, HINSTANCE instance) {
         tool.lpszText = text.data();
         SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, toolTipWidth(m_dpi));
 }
 
 void Form1Controls::nameForScreenReaders() {

@@ -30,7 +30,9 @@ public:
         HBRUSH face; // nullptr: the system's
     };
 
-    Form1Controls(HWND window, HINSTANCE instance, platform::DefaultButtonRule& defaultButton);
+    // Made at the window's `dpi`.
+    Form1Controls(HWND window, HINSTANCE instance, platform::DefaultButtonRule& defaultButton,
+                  UINT dpi);
     ~Form1Controls();
     Form1Controls(const Form1Controls&) = delete;
     Form1Controls& operator=(const Form1Controls&) = delete;
@@ -44,10 +46,14 @@ public:
     platform::win32::Win32TextBox& textBox(std::string_view name) const;
     platform::win32::Win32ListBox& listBox(std::string_view name) const;
 
+    // The design's font at the present dpi.
     HFONT font(const form::FontDesign& design);
+    // Places every control and sets its font anew for a window now at `dpi`.
+    void layOut(UINT dpi);
 
 private:
     void create(HWND window, HINSTANCE instance, platform::DefaultButtonRule& defaultButton);
+    void deleteFonts();
     void addToolTips(HWND window, HINSTANCE instance);
     void nameForScreenReaders();
 
@@ -55,7 +61,9 @@ private:
     form::ControlsByName<platform::win32::Win32Button> m_buttons;
     form::ControlsByName<platform::win32::Win32TextBox> m_textBoxes;
     form::ControlsByName<platform::win32::Win32ListBox> m_listBoxes;
-    std::map<std::tuple<std::string, double, bool>, HFONT> m_fonts;
+    std::map<std::tuple<std::string, double, bool>, HFONT> m_fonts; // at m_dpi
+    UINT m_dpi;
+    HWND m_toolTips = nullptr;
 };
 
 } // namespace app::win32

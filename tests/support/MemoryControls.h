@@ -83,7 +83,10 @@ public:
 
 class RecordingAnnouncer final : public platform::Announcer {
 public:
-    void announce(std::string_view text) override { said.emplace_back(text); }
+    void announce(std::string_view text) override {
+        if (!text.empty())
+            said.emplace_back(text);
+    }
     std::vector<std::string> said;
 };
 

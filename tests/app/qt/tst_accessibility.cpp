@@ -116,8 +116,14 @@ void AccessibilityTest::pendingOperationIsTheDefaultState() {
 void AccessibilityTest::announcements_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QStringList>("said");
-    QTest::newRow("each result once") << "1 2 + 3 =" << QStringList{"1", "12", "3", "15"};
-    QTest::newRow("a message") << "7 / 0 =" << QStringList{"7", "0", "Impossibile"};
+    QTest::newRow("each result once")
+        << "1 2 + 3 =" << QStringList{"1", "12", "in attesa: più", "3", "15"};
+    QTest::newRow("a message") << "7 / 0 ="
+                               << QStringList{"7", "in attesa: diviso", "0", "Impossibile"};
+    QTest::newRow("an operation taken ends 2ndF")
+        << "2ndF yX"
+        << QStringList{"seconda funzione attiva",
+                       "in attesa: elevato a, seconda funzione disattivata"};
     QTest::newRow("2ndF on and off")
         << "2ndF 2ndF" << QStringList{"seconda funzione attiva", "seconda funzione disattivata"};
     QTest::newRow("antilog turns 2ndF off")

@@ -7,7 +7,10 @@
 //   probe box        the title and text of an open message box
 //   probe design     the design table the window is built from, one line per control in table
 //                    order: name, kind, caption, left, top, width, height (twips), visible (1/0)
-// And as another program on the clipboard, until standard input closes:
+// And as another program, until standard input closes:
+//   probe live-regions     prints the control id and text of every live region that changes, as
+//                          a screen reader hears of it (EVENT_OBJECT_LIVEREGIONCHANGED, hooked out
+//                          of context); "listening" first
 //   probe hold-clipboard   keeps the clipboard open, as a program busy with it does
 //   probe fail-render      announces text on the clipboard, then fails to render it
 
@@ -44,6 +47,33 @@ HWND calculator() {
 void waitForTheEnd() {
     while (std::getchar() != EOF) {
     }
+}
+
+void CALLBACK liveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    std::printf("%d\t%s\n", GetDlgCtrlID(window), textOf(window).c_str());
+    std::fflush(stdout);
+}
+
+int listenToLiveRegions() {
+    // Out of context, so the hook is called in this thread's message loop, which ends when
+    // standard input does.
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        liveRegionChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
+    if (!hook)
+        return 1;
+    const DWORD listener = GetCurrentThreadId();
+    std::thread([listener] {
+        waitForTheEnd();
+        PostThreadMessageW(listener, WM_QUIT, 0, 0);
+    }).detach();
+    std::puts("listening");
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchMessageW(&message);
+    UnhookWinEvent(hook);
+    return 0;
 }
 
 int holdClipboard() {
@@ -93,6 +123,8 @@ int main(int argc, char* argv[]) {
     }
     if (command == "hold-clipboard")
         return holdClipboard();
+    if (command == "live-regions")
+        return listenToLiveRegions();
     if (command == "fail-render")
         return failRender();
     if (command == "box") {

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The resources of BRENOLDI.exe, read with icoutils: everything tagged Italian (0x0410), the icon
-at 16, 32, 48 and 256 pixels, and the version information the design gives. Exits 0 when all
-holds, 1 with a message otherwise."""
+at 16, 32, 48 and 256 pixels, the version information the design gives, and a manifest declaring
+per-monitor DPI awareness. Exits 0 when all holds, 1 with a message otherwise."""
 
 import struct
 import subprocess
@@ -40,4 +40,12 @@ for key, value in [("FileVersion", "1.00"), ("ProductVersion", "1.00"), ("Produc
         fail(f"{key} is not {value!r}")
 if "041004b0" not in strings.lower():
     fail("the strings are not in the Italian, Unicode block 041004b0")
-print("BRENOLDI.exe resources: Italian, icon 16/32/48/256, version 1.00")
+manifest = subprocess.run(["wrestool", "-x", "--type=24", "--name=1", "--raw", PROGRAM],
+                          capture_output=True, text=True).stdout
+for declared in ["<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+                 ">PerMonitorV2, PerMonitor</dpiAwareness>", "level=\"asInvoker\""]:
+    if declared not in manifest:
+        fail(f"the manifest does not declare {declared}")
+if "Microsoft.Windows.Common-Controls" in manifest:
+    fail("the manifest asks for common controls 6")
+print("BRENOLDI.exe resources: Italian, icon 16/32/48/256, version 1.00, per-monitor DPI manifest")

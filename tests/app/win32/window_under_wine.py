@@ -7,6 +7,8 @@ with xclip. Every wait is for a state that can be seen, bounded by PATIENCE. Exi
 holds, 1 with a message otherwise.
 """
 
+import os
+import select
 import subprocess
 import sys
 import time
@@ -18,8 +20,8 @@ BOX_BOUND = 2.5
 PROGRAM, PROBE = sys.argv[1], sys.argv[2]
 
 
-def pixels(twips):
-    return int(twips / 15 + 0.5)
+def pixels(twips, dpi=96):
+    return int(twips * dpi / 1440 + 0.5)
 
 
 def fail(message):
@@ -67,11 +69,140 @@ def expect(name, wanted):
     wait_for(f"{name} to read {wanted!r} (it reads {text(name)!r})", lambda: text(name) == wanted)
 
 
-def press(window, keys):
+def press(window, keys, dpi=96):
     for caption in keys.split():
         left, top, width, height = next(place for name, _, c, place, _ in CONTROLS if c == caption)
-        x, y = pixels(left + width // 2), pixels(top + height // 2)
+        x, y = pixels(left + width // 2, dpi), pixels(top + height // 2, dpi)
         run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+
+
+class Lines:
+    """A program's standard output, a line at a time, each waited for at most PATIENCE."""
+
+    def __init__(self, program):
+        self.program, self.pending = program, b""
+
+    def next(self, what):
+        deadline = time.monotonic() + PATIENCE
+        while b"\n" not in self.pending:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self.program.stdout], [], [], left)[0]:
+                fail(f"never came: {what}")
+            chunk = os.read(self.program.stdout.fileno(), 4096)
+            if not chunk:
+                fail(f"ended before {what}")
+            self.pending += chunk
+        line, self.pending = self.pending.split(b"\n", 1)
+        return line.decode().rstrip("\r")
+
+
+def live_regions(window):
+    """A screen reader hears each new display text once: every key's event is waited for before
+    the next key, so each event's text is read before the display changes again."""
+    listener = subprocess.Popen(["wine", PROBE, "live-regions"], stdin=subprocess.PIPE,
+                                stdout=subprocess.PIPE)
+    heard = Lines(listener)
+    try:
+        if heard.next("the listener") != "listening":
+            fail("probe live-regions did not start")
+        press(window, "C")
+        expect("Text1", "")
+        for key, display in [("1", "1"), ("2", "12"), ("+", None), ("3", "3"), ("=", "15"),
+                             ("4", "4")]:
+            press(window, key)
+            if display is None:
+                expect("Text1", "")  # an operator key empties the display, and says so otherwise
+                continue
+            got = heard.next(f"the live region after {key}")
+            if got != f"{ID['Text1']}\t{display}":
+                fail(f"after {key} the live region told {got!r}, not {display!r}")
+    finally:
+        listener.stdin.close()
+        listener.wait()
+
+
+def set_dpi(dpi):
+    """Wine reads the DPI once per process, from the registry, written when its server stops."""
+    run("wine", "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+        "REG_DWORD", "/d", str(dpi), "/f")
+    run("wineserver", "-k")
+    run("wineserver", "-w")
+
+
+def screenshot(window):
+    """The window's client area as rows of (red, green, blue)."""
+    ppm = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"],
+                         capture_output=True).stdout
+    fields, offset = [], 0
+    while len(fields) < 4:  # P6, width, height, maximum
+        while ppm[offset:offset + 1].isspace():
+            offset += 1
+        end = offset
+        while not ppm[end:end + 1].isspace():
+            end += 1
+        fields.append(ppm[offset:end])
+        offset = end
+    width, height, data = int(fields[1]), int(fields[2]), ppm[offset + 1:]
+    return [[tuple(data[3 * (y * width + x):3 * (y * width + x) + 3]) for x in range(width)]
+            for y in range(height)]
+
+
+def painted(window):
+    """The screenshot once the window has painted: the form's teal in its corner, and nothing
+    changing between two looks."""
+    previous = None
+    def settled():
+        nonlocal previous
+        image = screenshot(window)
+        done = image and image[1][1] == (0, 128, 128) and image == previous
+        previous = image
+        return image if done else None
+    return wait_for("the window painted", settled)
+
+
+def captions_stay_inside_their_keys(window, listing, default_id):
+    """No key's caption is drawn over its frame. Captions are centred, so one too wide for its
+    key spills over the light top or left lines of the frame, where nothing else is black."""
+    image = painted(window)
+    black = (0, 0, 0)
+    for line in listing[1:]:
+        control, kind, caption, x, y, w, h, visible = line.split("\t")
+        if kind.lower() != "button":
+            continue
+        x, y, w, h = int(x), int(y), int(w), int(h)
+        edge = 1 if int(control) == default_id else 0  # the default key's black ring lies outside
+        frame = [(x + edge + i, row) for i in (0, 1) for row in range(y + edge + 2, y + h - edge - 2)]
+        frame += [(column, y + edge + i) for i in (0, 1) for column in range(x + edge + 2, x + w - edge - 2)]
+        spilt = [(px - x, py - y) for px, py in frame if image[py][px] == black]
+        if spilt:
+            fail(f"the caption {caption!r} is drawn over its key's frame at {spilt[:3]}")
+
+
+def scaled_windows():
+    """At 144 and 192 dpi the window is drawn at that DPI, every caption inside its key."""
+    try:
+        for dpi in (144, 192):
+            set_dpi(dpi)
+            program = subprocess.Popen(["wine", PROGRAM])
+            try:
+                window = wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^ By  Ulderano$").stdout.split())[0]
+                code, listing = wait_for("the controls", lambda: (lambda r: r if r[0] == 0 else None)(probe("controls")))
+                lines = listing.splitlines()
+                wanted = f" By  Ulderano\t{pixels(3495, dpi)}\t{pixels(4155, dpi)}"
+                if lines[0] != wanted:
+                    fail(f"at {dpi} dpi the window is {lines[0]!r}, not {wanted!r}")
+                for line, (name, kind, caption, place, visible) in zip(lines[1:], CONTROLS):
+                    got = [int(v) for v in line.split("\t")[3:7]]
+                    if got != [pixels(v, dpi) for v in place]:
+                        fail(f"at {dpi} dpi {name} is at {got}")
+                captions_stay_inside_their_keys(window, lines, ID["Risultato"])
+                press(window, "1 2 + 3 =", dpi)
+                expect("Text1", "15")
+            finally:
+                program.terminate()
+                run("wineserver", "-k")
+    finally:
+        set_dpi(96)
 
 
 def clipboard():
@@ -112,8 +243,10 @@ def main():
                 fail(f"{name}: {got} instead of {wanted}")
         if probe("state")[1].split() != [str(ID["Command1"]), str(ID["Risultato"])]:
             fail(f"at start focus and default are {probe('state')[1]!r}")
+        captions_stay_inside_their_keys(window, lines, ID["Risultato"])
+        live_regions(window)
 
-        press(window, "1 2 + 3 =")
+        press(window, "C 1 2 + 3 =")
         expect("Text1", "15")
         if clipboard() != "12":
             fail(f"another program reads {clipboard()!r} as the first operand")
@@ -172,10 +305,12 @@ def main():
         expect("Text1", "")
         press(window, "3 =")
         expect("Text1", "5.5")
-        print("BRENOLDI.exe under Wine: window, keys, clipboard both ways, message boxes as expected")
     finally:
         program.terminate()
         run("wineserver", "-k")
+    scaled_windows()
+    print("BRENOLDI.exe under Wine: window at 96, 144 and 192 dpi, keys, live regions, clipboard "
+          "both ways, message boxes as expected")
 
 
 main()

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/win32/WindowsApi.h"
+
+#include <string>
+
+#include "platform/Announcer.h"
+
+namespace platform::win32 {
+
+// Tells Windows screen readers what a click changed, without moving the focus. The display and
+// the 2ndF indicator are live regions (assertive), and each new text of theirs raises
+// EVENT_OBJECT_LIVEREGIONCHANGED, which Narrator and NVDA read; where the system has UI
+// Automation notifications (Windows 10 1709 and later), the words are also raised as one, as
+// they are spoken on Linux. Both services are looked up at run time: where one is missing (Wine
+// has neither the live setting nor the notification), the other still works.
+class Win32Announcer final : public Announcer {
+public:
+    Win32Announcer(HWND window, HWND display, HWND indicator);
+
+    void announce(std::string_view text) override;
+
+private:
+    struct LiveRegion {
+        HWND handle;
+        std::wstring lastText;
+    };
+    void raiseIfChanged(LiveRegion& region);
+    void notify(std::string_view text);
+
+    HWND m_window;
+    LiveRegion m_display, m_indicator;
+};
+
+} // namespace platform::win32
