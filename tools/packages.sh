@@ -13,7 +13,7 @@ TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pya
 # The Windows program: the MinGW-w64 cross compiler (posix threads), Wine to run it, fonts-wine for
 # the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-    fonts-wine icoutils doctest-dev)
+    fonts-wine icoutils doctest-dev dpkg-dev)
 WINDOWS_TEST_PACKAGES=(xvfb xauth xclip xdotool python3)
 
 ensure_packages() {
@@ -39,6 +39,16 @@ ensure_packages() {
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+}
+
+# The time the artifacts carry, as Debian's tools take it: the last commit's, or the changelog's
+# where there is no git. Exported as SOURCE_DATE_EPOCH unless it is set already.
+export_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null ||
+            dpkg-parsechangelog -l packaging/debian/changelog -STimestamp)
+    fi
+    export SOURCE_DATE_EPOCH
 }
 
 # configure_and_build PRESET [extra cmake arguments...]
