@@ -1,13 +1,12 @@
 #include "Form1Controls.h"
 
 #include <commctrl.h>
-#include <initguid.h>
-#include <oleacc.h>
 #include <stdexcept>
 
 #include "Colours.h"
 #include "Dpi.h"
 #include "form/Form1Design.h"
+#include "platform/win32/Annotations.h"
 #include "platform/win32/Utf16.h"
 
 namespace app::win32 {
@@ -183,9 +182,8 @@ void Form1Controls::nameForScreenReaders() {
     // A plain button is read by its caption; the system's annotation service gives each control
     // its spoken name ("più", not "+") and the tool tip as its description. Where the service is
     // missing, the captions remain.
-    IAccPropServices* annotations = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&annotations))))
+    const platform::win32::Annotations annotations;
+    if (!annotations)
         return;
     for (const Control& control : m_controls) {
         annotations->SetHwndPropStr(control.handle, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
@@ -195,7 +193,6 @@ void Form1Controls::nameForScreenReaders() {
                                         CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                         toUtf16(control.design->toolTip).c_str());
     }
-    annotations->Release();
 }
 
 } // namespace app::win32

@@ -152,14 +152,22 @@ std::string QtClipboard::writeMark(std::uint64_t write) const {
            ";n=" + std::to_string(write);
 }
 
+void QtClipboard::catchUpWithFocus(Clock::time_point deadline) const {
+#if BRENOLDI_WAYLAND_CLIPBOARD
+    m_wayland->catchUp(deadline);
+    if (!m_wayland->hasKeyboardFocus())
+        throw ClipboardError("Wayland shows the clipboard to the focused program only");
+#else
+    (void)deadline;
+#endif
+}
+
 std::optional<std::string> QtClipboard::readWayland(QClipboard::Mode mode, TooLong tooLong) const {
 #if BRENOLDI_WAYLAND_CLIPBOARD
     if (mode != QClipboard::Clipboard)
         return std::nullopt; // the primary selection: Qt's
     const auto deadline = Clock::now() + kDeadline;
-    m_wayland->catchUp(deadline);
-    if (!m_wayland->hasKeyboardFocus())
-        throw ClipboardError("Wayland shows the clipboard to the focused program only");
+    catchUpWithFocus(deadline);
     if (m_writes > 0 && m_wayland->selectionOffers(writeMark(m_writes)))
         return std::nullopt; // our own latest text: Qt has it
     return m_wayland->text(deadline, kMaxTextBytes,
@@ -174,10 +182,8 @@ std::optional<std::string> QtClipboard::readWayland(QClipboard::Mode mode, TooLo
 void QtClipboard::writeWayland(const QString& text) {
 #if BRENOLDI_WAYLAND_CLIPBOARD
     const auto deadline = Clock::now() + kDeadline;
-    m_wayland->catchUp(deadline);
-    // Without the focus the compositor would not tell whether the write took.
-    if (!m_wayland->hasKeyboardFocus())
-        throw ClipboardError("Wayland shows the clipboard to the focused program only");
+    // Without the focus the compositor would not tell whether the write took, either.
+    catchUpWithFocus(deadline);
     auto* data = new QMimeData;
     data->setText(text);
     const std::string mark = writeMark(++m_writes);

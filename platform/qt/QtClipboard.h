@@ -52,6 +52,8 @@ private:
     enum class TooLong { Fail, Cut };
     std::string read(QClipboard::Mode mode, TooLong tooLong) const;
     template <class Work> auto withX11Reader(Work work) const;
+    // Brings the Wayland reader up to now; a program without the keyboard focus is told nothing.
+    void catchUpWithFocus(std::chrono::steady_clock::time_point deadline) const;
     std::optional<std::string> readWayland(QClipboard::Mode mode, TooLong tooLong) const;
     void writeWayland(const QString& text);
     std::string writeMark(std::uint64_t write) const;

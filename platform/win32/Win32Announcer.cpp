@@ -1,9 +1,10 @@
 #include "Win32Announcer.h"
 
-#include <initguid.h>
-#include <oleacc.h>
+#include <initguid.h> // defines the live setting's property id here
+
 #include <oleauto.h>
 
+#include "Annotations.h"
 #include "Utf16.h"
 
 namespace platform::win32 {
@@ -53,13 +54,13 @@ std::wstring textOf(HWND control) {
 
 // Marks `control` an assertive live region. Wine answers E_NOTIMPL: then screen readers still
 // get the events, only without the setting.
-void makeLiveRegion(IAccPropServices& annotations, HWND control) {
+void makeLiveRegion(const Annotations& annotations, HWND control) {
     VARIANT assertive;
     VariantInit(&assertive);
     assertive.vt = VT_I4;
     assertive.lVal = kAssertive;
-    annotations.SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                            kLiveSettingProperty, assertive);
+    annotations->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                             kLiveSettingProperty, assertive);
 }
 
 } // namespace
@@ -67,13 +68,11 @@ void makeLiveRegion(IAccPropServices& annotations, HWND control) {
 Win32Announcer::Win32Announcer(HWND window, HWND display, HWND indicator)
     : m_window(window), m_display{display, textOf(display)}, m_indicator{indicator,
                                                                          textOf(indicator)} {
-    IAccPropServices* annotations = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&annotations))))
+    const Annotations annotations;
+    if (!annotations)
         return;
-    makeLiveRegion(*annotations, display);
-    makeLiveRegion(*annotations, indicator);
-    annotations->Release();
+    makeLiveRegion(annotations, display);
+    makeLiveRegion(annotations, indicator);
 }
 
 void Win32Announcer::announce(std::string_view text) {

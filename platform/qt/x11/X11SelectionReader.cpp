@@ -335,14 +335,18 @@ template <class Ready> void X11SelectionReader::waitUntil(Ready ready, const cha
         pump();
         if (ready())
             return;
-        if (xcb_connection_has_error(m_connection))
-            throw ClipboardError("X connection lost");
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - Clock::now());
-        if (left.count() <= 0)
-            throw ClipboardError(failure);
-        pollfd socket{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-        poll(&socket, 1, static_cast<int>(left.count()));
+        waitForTheServer(failure);
     }
+}
+
+void X11SelectionReader::waitForTheServer(const char* failure) const {
+    if (xcb_connection_has_error(m_connection))
+        throw ClipboardError("X connection lost");
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - Clock::now());
+    if (left.count() <= 0)
+        throw ClipboardError(failure);
+    pollfd socket{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+    poll(&socket, 1, static_cast<int>(left.count()));
 }
 
 template <class Reply> Reply* X11SelectionReader::waitForReply(unsigned int sequence) {
@@ -361,13 +365,7 @@ template <class Reply> Reply* X11SelectionReader::waitForReply(unsigned int sequ
             if (look == 0)
                 pump();
         }
-        if (xcb_connection_has_error(m_connection))
-            throw ClipboardError("X connection lost");
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - Clock::now());
-        if (left.count() <= 0)
-            throw ClipboardError("X server did not answer"); // it may be grabbed by a program
-        pollfd socket{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-        poll(&socket, 1, static_cast<int>(left.count()));
+        waitForTheServer("X server did not answer"); // it may be grabbed by a program
     }
 }
 

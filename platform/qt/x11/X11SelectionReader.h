@@ -67,6 +67,8 @@ private:
     template <class Ready> void waitUntil(Ready ready, const char* failure);
     template <class Reply> Reply* waitForReply(unsigned int sequence);
     void requireBeforeDeadline(const char* failure) const;
+    // Waits until the server sends something or the deadline passes (then `failure`).
+    void waitForTheServer(const char* failure) const;
 
     xcb_connection_t* m_connection = nullptr;
     std::uint32_t m_root = 0;
