@@ -76,12 +76,17 @@ QtClipboard::QtClipboard() : m_x11(QGuiApplication::platformName() == QLatin1Str
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         auto* display = static_cast<wl_display*>(
             QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
-        if (!display)
-            throw ClipboardError("no Wayland display");
-        m_wayland = std::make_unique<WaylandClipboardReader>(display, Clock::now() + kDeadline);
-        QObject::connect(QAbstractEventDispatcher::instance(),
-                         &QAbstractEventDispatcher::aboutToBlock, &m_idle,
-                         [this] { m_wayland->handlePending(); });
+        try {
+            if (display)
+                m_wayland =
+                    std::make_unique<WaylandClipboardReader>(display, Clock::now() + kDeadline);
+        } catch (const ClipboardError&) {
+            // A compositor without a clipboard for us: Qt's own is used, unbounded as it is.
+        }
+        if (m_wayland)
+            QObject::connect(QAbstractEventDispatcher::instance(),
+                             &QAbstractEventDispatcher::aboutToBlock, &m_idle,
+                             [this] { m_wayland->handlePending(); });
     }
 #endif
 }
