@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 #include <unistd.h>
 
 #include "QtText.h"
@@ -159,9 +160,11 @@ std::string QtClipboard::writeMark(std::uint64_t write) const {
 
 void QtClipboard::catchUpWithFocus(Clock::time_point deadline) const {
 #if BRENOLDI_WAYLAND_CLIPBOARD
-    m_wayland->catchUp(deadline);
-    if (!m_wayland->hasKeyboardFocus())
+    // Qt has handled the keyboard's focus events in order with the input that led here: a click
+    // that came through the compositor finds the window focused.
+    if (!QGuiApplication::focusWindow())
         throw ClipboardError("Wayland shows the clipboard to the focused program only");
+    m_wayland->catchUp(deadline);
 #else
     (void)deadline;
 #endif
@@ -194,6 +197,12 @@ void QtClipboard::writeWayland(const QString& text) {
     const std::string mark = writeMark(++m_writes);
     data->setData(QString::fromStdString(mark), QByteArray());
     desktopClipboard().setMimeData(data, QClipboard::Clipboard);
+    // Qt 6.4's Wayland clipboard never frees the data it is given. The last write's is freed
+    // here, once the new one has replaced what held it: unless Qt freed it itself. The
+    // clipboard is the process's, and so is the last write, whichever window made it.
+    static QPointer<QMimeData> lastWrite;
+    delete lastWrite.data();
+    lastWrite = data;
     // The compositor offers the new selection back before it answers what follows: a write it
     // refused (an old input serial, a superseded one) comes back as someone else's offer.
     m_wayland->catchUp(deadline);

@@ -67,8 +67,8 @@ void WaylandClipboardReader::connect(Deadline deadline) {
     static const wl_registry_listener registryListener{onGlobal,
                                                        [](void*, wl_registry*, std::uint32_t) {}};
     wl_registry_add_listener(m_registry, &registryListener, this);
-    // The globals, then the seat's capabilities, so the keyboard exists before the window is
-    // first focused: the selection is told only then.
+    // The globals, and then the data device, made before the window is first focused: the
+    // selection is told only then.
     catchUp(deadline);
     if (!m_seat || !m_manager)
         throw ClipboardError("the compositor offers no clipboard");
@@ -90,16 +90,25 @@ WaylandClipboardReader::~WaylandClipboardReader() {
 }
 
 void WaylandClipboardReader::release() {
+    // What has come is handled first, so every offer it brought is known, and destroyed below.
+    if (m_queue)
+        wl_display_dispatch_queue_pending(m_display, m_queue);
     for (const Offer& offer : m_offers)
         wl_data_offer_destroy(offer.offer);
-    if (m_keyboard)
-        wl_keyboard_release(m_keyboard);
-    if (m_device)
-        wl_data_device_release(m_device);
+    if (m_device) {
+        if (wl_data_device_get_version(m_device) >= WL_DATA_DEVICE_RELEASE_SINCE_VERSION)
+            wl_data_device_release(m_device);
+        else
+            wl_data_device_destroy(m_device);
+    }
     if (m_manager)
         wl_data_device_manager_destroy(m_manager);
-    if (m_seat)
-        wl_seat_release(m_seat);
+    if (m_seat) {
+        if (wl_seat_get_version(m_seat) >= WL_SEAT_RELEASE_SINCE_VERSION)
+            wl_seat_release(m_seat);
+        else
+            wl_seat_destroy(m_seat);
+    }
     if (m_registry)
         wl_registry_destroy(m_registry);
     if (m_wrapper)
@@ -115,34 +124,10 @@ void WaylandClipboardReader::onGlobal(void* self, wl_registry* registry, std::ui
     if (std::strcmp(interface, wl_seat_interface.name) == 0 && !reader.m_seat) {
         reader.m_seat = static_cast<wl_seat*>(
             wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, kSeatVersion)));
-        static const wl_seat_listener seatListener{onCapabilities,
-                                                   [](void*, wl_seat*, const char*) {}};
-        wl_seat_add_listener(reader.m_seat, &seatListener, self);
     } else if (std::strcmp(interface, wl_data_device_manager_interface.name) == 0 &&
                !reader.m_manager) {
         reader.m_manager = static_cast<wl_data_device_manager*>(wl_registry_bind(
             registry, name, &wl_data_device_manager_interface, std::min(version, kManagerVersion)));
-    }
-}
-
-void WaylandClipboardReader::onCapabilities(void* self, wl_seat* seat, std::uint32_t capabilities) {
-    auto& reader = *static_cast<WaylandClipboardReader*>(self);
-    const bool keyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
-    if (keyboard && !reader.m_keyboard) {
-        reader.m_keyboard = wl_seat_get_keyboard(seat);
-        static const wl_keyboard_listener keyboardListener{
-            onKeymap,
-            onEnter,
-            onLeave,
-            [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
-            [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
-               std::uint32_t) {},
-            [](void*, wl_keyboard*, std::int32_t, std::int32_t) {}};
-        wl_keyboard_add_listener(reader.m_keyboard, &keyboardListener, self);
-    } else if (!keyboard && reader.m_keyboard) {
-        wl_keyboard_release(reader.m_keyboard);
-        reader.m_keyboard = nullptr;
-        reader.m_focused = false;
     }
 }
 
@@ -172,19 +157,6 @@ void WaylandClipboardReader::onMimeType(void* self, wl_data_offer* offer, const 
     auto& reader = *static_cast<WaylandClipboardReader*>(self);
     if (Offer* known = reader.offerOf(offer))
         known->mimeTypes.emplace_back(mimeType);
-}
-
-void WaylandClipboardReader::onKeymap(void*, wl_keyboard*, std::uint32_t, int fd, std::uint32_t) {
-    close(fd); // Qt reads the keymap; this keyboard is here only to know the focus
-}
-
-void WaylandClipboardReader::onEnter(void* self, wl_keyboard*, std::uint32_t, wl_surface*,
-                                     wl_array*) {
-    static_cast<WaylandClipboardReader*>(self)->m_focused = true;
-}
-
-void WaylandClipboardReader::onLeave(void* self, wl_keyboard*, std::uint32_t, wl_surface*) {
-    static_cast<WaylandClipboardReader*>(self)->m_focused = false;
 }
 
 WaylandClipboardReader::Offer* WaylandClipboardReader::offerOf(wl_data_offer* offer) {

@@ -12,17 +12,14 @@ struct wl_data_device_manager;
 struct wl_data_offer;
 struct wl_display;
 struct wl_event_queue;
-struct wl_keyboard;
 struct wl_registry;
 struct wl_seat;
-struct wl_surface;
-struct wl_array;
 
 namespace platform::qt {
 
 // The Wayland clipboard as this program sees it, over the program's own Wayland connection (Qt's)
-// with an event queue of its own: the offer of the present selection, and whether this program
-// has the keyboard focus, which is when Wayland tells it of the selection at all. Texts are read
+// with an event queue of its own: the offer of the present selection, which Wayland tells a
+// program only while it has the keyboard focus (the caller knows when it has). Texts are read
 // through a pipe under one deadline, however the owner drips them, so no owner can cost a read
 // more; Qt's own read restarts its limit with every chunk and reads a timeout as an empty text.
 // Plain libwayland-client: knows no toolkit.
@@ -43,7 +40,6 @@ public:
     // Handles what has come without waiting: the events this reader does not need would pile up.
     void handlePending();
 
-    bool hasKeyboardFocus() const { return m_focused; }
     // Whether the present selection is offered in `mimeType`; false when there is none.
     bool selectionOffers(std::string_view mimeType) const;
     bool selectionOffersText() const;
@@ -62,15 +58,9 @@ private:
     void release();
     static void onGlobal(void* self, wl_registry* registry, std::uint32_t name,
                          const char* interface, std::uint32_t version);
-    static void onCapabilities(void* self, wl_seat* seat, std::uint32_t capabilities);
     static void onDataOffer(void* self, wl_data_device* device, wl_data_offer* offer);
     static void onSelection(void* self, wl_data_device* device, wl_data_offer* offer);
     static void onMimeType(void* self, wl_data_offer* offer, const char* mimeType);
-    static void onKeymap(void* self, wl_keyboard* keyboard, std::uint32_t format, int fd,
-                         std::uint32_t size);
-    static void onEnter(void* self, wl_keyboard* keyboard, std::uint32_t serial, wl_surface*,
-                        wl_array*);
-    static void onLeave(void* self, wl_keyboard* keyboard, std::uint32_t serial, wl_surface*);
     Offer* offerOf(wl_data_offer* offer);
     void forget(wl_data_offer* offer);
     // Waits for this queue's events until `deadline`; false when it passed first.
@@ -83,10 +73,8 @@ private:
     wl_seat* m_seat = nullptr;
     wl_data_device_manager* m_manager = nullptr;
     wl_data_device* m_device = nullptr;
-    wl_keyboard* m_keyboard = nullptr;
     std::vector<Offer> m_offers; // introduced, not yet withdrawn
     wl_data_offer* m_selection = nullptr;
-    bool m_focused = false;
 };
 
 } // namespace platform::qt
