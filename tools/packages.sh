@@ -1,7 +1,7 @@
 # Sourced by tools/start and tools/test: the Debian packages the project needs, and a function
 # that installs the missing ones (and only those).
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libxcb1-dev libwayland-dev
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libfontconfig-dev libxcb1-dev libwayland-dev
     qt6-translations-l10n fonts-liberation2)
 # Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, an Italian
 # locale to prove the number conversions ignore it, and a private desktop bus with AT-SPI and its

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <fontconfig/fontconfig.h>
 
 #include "ButtonFaceStyle.h"
 #include "brenoldi_version.h"
@@ -24,6 +25,10 @@ bool displayAvailable() {
 #else
     return true;
 #endif
+}
+
+std::jthread readFontConfigurationAside() {
+    return std::jthread([] { FcInit(); });
 }
 
 namespace {

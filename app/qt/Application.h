@@ -1,5 +1,7 @@
 #pragma once
 
+#include <thread>
+
 class QApplication;
 
 namespace app::qt {
@@ -7,6 +9,12 @@ namespace app::qt {
 // Whether a graphical display can be reached: on X11/Wayland desktops that means DISPLAY or
 // WAYLAND_DISPLAY (or an explicit Qt platform). Without one, Qt would abort with its own message.
 bool displayAvailable();
+
+// fontconfig's first call reads its configuration and every installed font's description: a
+// third of the work before the window shows. Started before QApplication, it runs on another core
+// while Qt finds its plugins and connects to the display; join it before the first text is laid
+// out, or that text would read them all a second time.
+std::jthread readFontConfigurationAside();
 
 // Everything the running application needs before Form1 is built: its name ("BRENOLDI", the
 // title of every message box) and version, one style and palette on every desktop, fonts for the

@@ -16,11 +16,13 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    std::jthread fontConfiguration = readFontConfigurationAside();
     QApplication application(argc, argv);
     // Read after QApplication has taken out its own options, such as -platform.
     if (const auto status = handleCommandLine(QCoreApplication::arguments()))
         return *status;
     prepareApplication(application);
+    fontConfiguration.join();
     Form1 form;
     form.show();
     return application.exec();
