@@ -13,6 +13,7 @@
 
 #include "Application.h"
 #include "Form1.h"
+#include "platform/qt/DisplayServer.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ int main(int argc, char* argv[]) {
 
     // On X11 + writes the clipboard every time. On Wayland a click made inside the program carries
     // no input event, and the compositor takes no clipboard write from it: C instead.
-    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const bool wayland = platform::qt::onWayland();
     const char* second = wayland ? "Cancella" : "Somma";
     constexpr int kClicks = 2000;
     const auto clicks = std::chrono::steady_clock::now();

@@ -12,6 +12,7 @@
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <qpa/qplatformnativeinterface.h>
 
+#include "platform/qt/DisplayServer.h"
 #include "platform/qt/wayland/ServerDecorations.h"
 #endif
 
@@ -58,7 +59,7 @@ void loadItalianQtTexts(QApplication& application) {
 // window, OpenGL and all.
 void leaveOpenGLUnloaded() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+    if (!platform::qt::onWayland() ||
         qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
         return;
     auto* display = static_cast<wl_display*>(

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <unistd.h>
 
+#include "DisplayServer.h"
 #include "QtText.h"
 
 #if BRENOLDI_WAYLAND_CLIPBOARD
@@ -69,12 +70,12 @@ X11SelectionReader::Selection x11Selection(QClipboard::Mode mode) {
 
 } // namespace
 
-QtClipboard::QtClipboard() : m_x11(QGuiApplication::platformName() == QLatin1String("xcb")) {
+QtClipboard::QtClipboard() : m_x11(onX11()) {
 #if !BRENOLDI_X11_CLIPBOARD
     m_x11 = false;
 #endif
 #if BRENOLDI_WAYLAND_CLIPBOARD
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (onWayland()) {
         auto* display = static_cast<wl_display*>(
             QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
         try {
@@ -235,23 +236,20 @@ void QtClipboard::setText(std::string_view text) {
     QClipboard& clipboard = desktopClipboard();
     const QString wanted = fromUtf8(text);
     bool owned = true;
-    if (m_wayland)
+    if (m_wayland) {
         writeWayland(wanted);
 #if BRENOLDI_X11_CLIPBOARD
-    if (m_x11) {
+    } else if (m_x11) {
         owned = withX11Reader([&](X11SelectionReader& reader, Clock::time_point deadline) {
             advanceQtTime(reader.serverTime(deadline));
             clipboard.setText(wanted, QClipboard::Clipboard);
             // Asked of the server, not of another program, so a hung one cannot stall the check.
             return ownWindow(reader.owner(X11SelectionReader::Selection::Clipboard, deadline));
         });
-    } else if (!m_wayland) {
+#endif
+    } else {
         clipboard.setText(wanted, QClipboard::Clipboard);
     }
-#else
-    if (!m_wayland)
-        clipboard.setText(wanted, QClipboard::Clipboard);
-#endif
     if (!owned || clipboard.text(QClipboard::Clipboard) != wanted)
         throw ClipboardError("clipboard not written");
 }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <poll.h>
 #include <unistd.h>
 #include <wayland-client.h>
@@ -28,6 +29,17 @@ int millisecondsLeft(WaylandClipboardReader::Deadline deadline) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count()));
 }
+
+// The entry of `offers` for `offer`, or nullptr.
+template <class Offers> auto* entryOf(Offers& offers, const wl_data_offer* offer) {
+    const auto found = std::find_if(offers.begin(), offers.end(),
+                                    [offer](const auto& known) { return known.offer == offer; });
+    return offer && found != offers.end() ? &*found : nullptr;
+}
+
+struct CallbackDeleter {
+    void operator()(wl_callback* callback) const { wl_callback_destroy(callback); }
+};
 
 // The read end of a pipe, closed when this goes.
 class PipeEnd {
@@ -155,35 +167,23 @@ void WaylandClipboardReader::onSelection(void* self, wl_data_device*, wl_data_of
 
 void WaylandClipboardReader::onMimeType(void* self, wl_data_offer* offer, const char* mimeType) {
     auto& reader = *static_cast<WaylandClipboardReader*>(self);
-    if (Offer* known = reader.offerOf(offer))
+    if (Offer* known = entryOf(reader.m_offers, offer))
         known->mimeTypes.emplace_back(mimeType);
 }
 
-WaylandClipboardReader::Offer* WaylandClipboardReader::offerOf(wl_data_offer* offer) {
-    const auto found = std::find_if(m_offers.begin(), m_offers.end(),
-                                    [offer](const Offer& known) { return known.offer == offer; });
-    return found == m_offers.end() ? nullptr : &*found;
-}
-
 void WaylandClipboardReader::forget(wl_data_offer* offer) {
-    const auto found = std::find_if(m_offers.begin(), m_offers.end(),
-                                    [offer](const Offer& known) { return known.offer == offer; });
-    if (found == m_offers.end())
-        return;
-    wl_data_offer_destroy(offer);
-    m_offers.erase(found);
-    if (m_selection == offer)
-        m_selection = nullptr;
+    if (const Offer* known = entryOf(m_offers, offer)) {
+        wl_data_offer_destroy(offer);
+        m_offers.erase(m_offers.begin() + (known - m_offers.data()));
+        if (m_selection == offer)
+            m_selection = nullptr;
+    }
 }
 
 bool WaylandClipboardReader::selectionOffers(std::string_view mimeType) const {
-    const auto selection =
-        std::find_if(m_offers.begin(), m_offers.end(), [this](const Offer& known) {
-            return m_selection && known.offer == m_selection;
-        });
-    return selection != m_offers.end() &&
-           std::find(selection->mimeTypes.begin(), selection->mimeTypes.end(), mimeType) !=
-               selection->mimeTypes.end();
+    const Offer* selection = entryOf(m_offers, m_selection);
+    return selection && std::find(selection->mimeTypes.begin(), selection->mimeTypes.end(),
+                                  mimeType) != selection->mimeTypes.end();
 }
 
 bool WaylandClipboardReader::selectionOffersText() const {
@@ -216,32 +216,20 @@ bool WaylandClipboardReader::waitForEvents(Deadline deadline) {
 
 void WaylandClipboardReader::catchUp(Deadline deadline) {
     bool done = false;
-    wl_callback* sync = wl_display_sync(m_wrapper);
+    const std::unique_ptr<wl_callback, CallbackDeleter> sync(wl_display_sync(m_wrapper));
     static const wl_callback_listener syncListener{
         [](void* flag, wl_callback*, std::uint32_t) { *static_cast<bool*>(flag) = true; }};
-    wl_callback_add_listener(sync, &syncListener, &done);
-    if (wl_display_dispatch_queue_pending(m_display, m_queue) < 0) {
-        wl_callback_destroy(sync);
+    wl_callback_add_listener(sync.get(), &syncListener, &done);
+    if (wl_display_dispatch_queue_pending(m_display, m_queue) < 0)
         throw ClipboardError("Wayland connection lost");
-    }
     while (!done) {
-        bool answered = false;
-        try {
-            answered = waitForEvents(deadline);
-        } catch (...) {
-            wl_callback_destroy(sync);
-            throw;
-        }
-        if (!answered && !done) {
-            wl_callback_destroy(sync);
+        if (!waitForEvents(deadline) && !done)
             throw ClipboardError("the compositor did not answer");
-        }
     }
-    wl_callback_destroy(sync);
 }
 
 std::string WaylandClipboardReader::text(Deadline deadline, std::size_t limit, TooLong tooLong) {
-    const Offer* offer = offerOf(m_selection);
+    const Offer* offer = entryOf(m_offers, m_selection);
     if (!offer)
         return {};
     const auto form =

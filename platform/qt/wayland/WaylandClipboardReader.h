@@ -61,7 +61,6 @@ private:
     static void onDataOffer(void* self, wl_data_device* device, wl_data_offer* offer);
     static void onSelection(void* self, wl_data_device* device, wl_data_offer* offer);
     static void onMimeType(void* self, wl_data_offer* offer, const char* mimeType);
-    Offer* offerOf(wl_data_offer* offer);
     void forget(wl_data_offer* offer);
     // Waits for this queue's events until `deadline`; false when it passed first.
     bool waitForEvents(Deadline deadline);

@@ -16,6 +16,7 @@
 
 #include "Form1.h"
 #include "WindowDriver.h"
+#include "platform/qt/DisplayServer.h"
 
 using testing::otherProgramCopies;
 using testing::otherProgramReads;
@@ -295,7 +296,7 @@ void KeySequencesTest::everyReadOfAnotherProgramsCopy_data() {
 
 void KeySequencesTest::everyReadOfAnotherProgramsCopy() {
     QFETCH(bool, qtProgram);
-    if (qtProgram && testing::WindowDriver::onWayland())
+    if (qtProgram && platform::qt::onWayland())
         QSKIP("on Wayland a Qt program copies only while it has the focus");
     std::optional<testing::QtCopier> qt;
     if (qtProgram)
@@ -406,7 +407,7 @@ void KeySequencesTest::misbehavingClipboardOwners_data() {
 }
 
 void KeySequencesTest::misbehavingClipboardOwners() {
-    if (testing::WindowDriver::onWayland())
+    if (platform::qt::onWayland())
         QSKIP("an X11 owner: Wayland's are in waylandClipboard");
     QFETCH(QString, mode);
     QFETCH(QByteArray, text);
@@ -466,7 +467,7 @@ void KeySequencesTest::pasteIntoTheDisplay_data() {
 void KeySequencesTest::pasteIntoTheDisplay() {
     QFETCH(QString, how);
     QFETCH(bool, hung);
-    if (testing::WindowDriver::onWayland())
+    if (platform::qt::onWayland())
         QSKIP("X11: Wayland's paste is in waylandClipboard");
     testing::WindowDriver driver;
     QLineEdit& display = driver.form().textBox("Text1").widget();
@@ -542,7 +543,7 @@ void KeySequencesTest::waylandClipboard_data() {
 }
 
 void KeySequencesTest::waylandClipboard() {
-    if (!testing::WindowDriver::onWayland())
+    if (!platform::qt::onWayland())
         QSKIP("natively on Wayland only");
     QFETCH(QString, steps);
     QFETCH(QString, display);

@@ -8,15 +8,15 @@
 #include <csignal>
 #include <string_view>
 
+#include "platform/qt/DisplayServer.h"
+
 namespace testing {
+
+using platform::qt::onWayland;
 
 namespace {
 
 constexpr int kPatience = 10000; // ms: far beyond any answer under load, short of ctest's limit
-
-bool onWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 // The display server's clipboard tool: xclip on X11, wl-copy and wl-paste natively on Wayland.
 void start(QProcess& tool, const QString& program, const QStringList& arguments) {

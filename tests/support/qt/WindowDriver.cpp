@@ -17,6 +17,7 @@
 #include "MemoryControls.h"
 #include "OtherProgram.h"
 #include "form/Form1Design.h"
+#include "platform/qt/DisplayServer.h"
 #include "platform/qt/QtClipboard.h"
 
 namespace testing {
@@ -100,13 +101,9 @@ EnterCounter& enterCounter() {
 
 } // namespace
 
-bool WindowDriver::onWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 WindowDriver::WindowDriver() {
     prepareTestApplication();
-    if (onWayland()) {
+    if (platform::qt::onWayland()) {
         // Wayland takes a program's write only when an input event led to it: another program
         // empties the clipboard, and the compositor gives a new window the focus.
         emptyClipboard();

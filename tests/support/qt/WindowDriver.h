@@ -59,9 +59,6 @@ public:
     // The caption of the button holding the default-button property, or "" for none.
     QString defaultButton();
 
-    // Whether the window runs natively on Wayland, and its input goes through the compositor.
-    static bool onWayland();
-
 private:
     std::unique_ptr<Form1> m_form;
     std::optional<CompositorInput> m_compositor;
