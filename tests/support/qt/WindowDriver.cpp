@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,12 +23,39 @@
 
 namespace testing {
 
+namespace {
+
+constexpr int kPatience = 10000; // ms: far beyond any answer under load, short of ctest's limit
+
+// A message box nothing answers holds the click that opened it, and so the test, until CTest
+// kills it: it fails the run instead, saying what the box said.
+void failOnUnansweredBoxes() {
+    struct Open {
+        QPointer<QMessageBox> box;
+        QDeadlineTimer answerBy;
+    };
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [open = std::make_shared<Open>()] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            open->box = nullptr;
+        else if (open->box != box)
+            *open = {box, QDeadlineTimer(kPatience)};
+        else if (open->answerBy.hasExpired())
+            qFatal("a message box nobody answered: %s", qPrintable(box->text()));
+    });
+    poll->start(100);
+}
+
+} // namespace
+
 void prepareTestApplication() {
     static bool prepared = false;
     if (prepared)
         return;
     prepared = true;
     app::qt::prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    failOnUnansweredBoxes();
 }
 
 void answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
@@ -50,7 +78,6 @@ void answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
 
 namespace {
 
-constexpr int kPatience = 10000; // ms: far beyond any answer under load, short of ctest's limit
 // How long the pointer is watched before sway is asked again where the window is.
 constexpr int kPointerPoll = 100;
 
