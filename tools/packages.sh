@@ -12,10 +12,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libfontc
 TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pyatspi doctest-dev
     sway wtype wl-clipboard qt6-wayland libxcb-damage0-dev gdb)
 # The Windows program: the MinGW-w64 cross compiler (posix threads), Wine to run it, fonts-wine for
-# the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it.
+# the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it, ImageMagick's
+# import to look at it.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
     fonts-wine icoutils doctest-dev dpkg-dev)
-WINDOWS_TEST_PACKAGES=(xvfb xauth xclip xdotool python3)
+WINDOWS_TEST_PACKAGES=(xvfb xauth xclip xdotool python3 imagemagick)
 
 ensure_packages() {
     local missing=()

@@ -38,14 +38,26 @@ def probe(*arguments):
     return done.returncode, done.stdout.replace("\r", "")
 
 
-def wait_for(what, found):
+def wait_for(what, found, program=None):
+    """Returns what `found` finds, once it does; fails after PATIENCE, saying whether `program`
+    still runs and which windows show."""
     deadline = time.monotonic() + PATIENCE
     while time.monotonic() < deadline:
         value = found()
         if value:
             return value
         time.sleep(0.05)
+    if program is not None:
+        state = "runs" if program.poll() is None else f"ended with {program.returncode}"
+        shown = [run("xdotool", "getwindowname", window).stdout.strip()
+                 for window in run("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split()]
+        fail(f"never came: {what} (the program {state}; windows shown: {shown})")
     fail(f"never came: {what}")
+
+
+def calculator_window(program):
+    return wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--name",
+                                              "^ By  Ulderano$").stdout.split(), program)[0]
 
 
 def design():
@@ -185,7 +197,7 @@ def scaled_windows():
             set_dpi(dpi)
             program = subprocess.Popen(["wine", PROGRAM])
             try:
-                window = wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^ By  Ulderano$").stdout.split())[0]
+                window = calculator_window(program)
                 code, listing = wait_for("the controls", lambda: (lambda r: r if r[0] == 0 else None)(probe("controls")))
                 lines = listing.splitlines()
                 wanted = f" By  Ulderano\t{pixels(3495, dpi)}\t{pixels(4155, dpi)}"
@@ -209,14 +221,21 @@ def clipboard():
     return run("xclip", "-o", "-selection", "clipboard").stdout
 
 
+def boxes_shown():
+    return run("xdotool", "search", "--onlyvisible", "--name", "^BRENOLDI$").stdout.split()
+
+
 def close_box_with_return():
-    """Closes the message box once it shows; returns what it said and when it was seen."""
-    box = wait_for("the message box", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^BRENOLDI$").stdout.split())
+    """Closes the message box once it shows; returns what it said and when it was seen. Returns
+    once its X window is gone too, which Wine unmaps after the box itself has gone, so the next
+    box found is a new one."""
+    box = wait_for("the message box", boxes_shown)
     seen = time.monotonic()
     code, said = probe("box")
     run("xdotool", "windowfocus", "--sync", box[0])
     run("xdotool", "key", "Return")
     wait_for("the message box to close", lambda: probe("box")[0] != 0)
+    wait_for("the message box's window to go", lambda: not boxes_shown())
     return said, seen
 
 
@@ -228,7 +247,7 @@ def main():
     CAPTION.update({caption: name for name, kind, caption, *_ in CONTROLS if kind == "button"})
     program = subprocess.Popen(["wine", PROGRAM])
     try:
-        window = wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^ By  Ulderano$").stdout.split())[0]
+        window = calculator_window(program)
         code, listing = wait_for("the controls", lambda: (lambda r: r if r[0] == 0 else None)(probe("controls")))
         lines = listing.splitlines()
         if lines[0] != " By  Ulderano\t233\t277":
