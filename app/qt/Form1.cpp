@@ -91,7 +91,11 @@ Form1::Form1()
         move(screen->availableGeometry().center() - rect().center());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // Destroyed while shown, it is hidden here first, where it can still settle.
+    m_hide.settleNow();
+    hide();
+}
 
 platform::qt::WidgetButton& Form1::button(std::string_view name) const {
     return form::controlNamed(m_buttons, name);

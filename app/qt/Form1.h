@@ -19,6 +19,7 @@
 #include "platform/qt/EnterKeyFilter.h"
 #include "platform/qt/QtAnnouncer.h"
 #include "platform/qt/QtClipboard.h"
+#include "platform/qt/SettledHide.h"
 #include "platform/qt/WidgetButton.h"
 #include "platform/qt/WidgetListBox.h"
 #include "platform/qt/WidgetTextBox.h"
@@ -64,6 +65,7 @@ private:
     platform::qt::QtAnnouncer m_announcer;
     BoundedPaste m_paste;
     std::optional<form::Form1Wiring> m_wiring;
+    platform::qt::SettledHide m_hide{*this, [this] { close(); }};
 };
 
 } // namespace app::qt

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "QtText.h"
+#include "SettledHide.h"
 
 namespace platform::qt {
 
@@ -17,6 +18,9 @@ void DialogMessageBox::show(std::string_view text, Icon icon) {
     box.setDefaultButton(QMessageBox::Ok);
     // Some platform themes put a check mark on OK; the box shows no picture but its own icon.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
+    // Answered, it closes once it has settled (on Wayland), keeping the answer; the click that
+    // opened it ends then.
+    SettledHide settle(box, [&box] { box.done(box.result()); });
     box.exec();
 }
 
