@@ -2,7 +2,7 @@
 # that installs the missing ones (and only those).
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libfontconfig-dev libxcb1-dev libwayland-dev
-    qt6-translations-l10n fonts-liberation2)
+    libwayland-bin wayland-protocols qt6-translations-l10n fonts-liberation2)
 # Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, an Italian
 # locale to prove the number conversions ignore it, and a private desktop bus with AT-SPI and its
 # Python client to read the window as a screen reader does. Natively on Wayland: a headless sway,

@@ -9,23 +9,15 @@
 #include "ButtonFaceStyle.h"
 #include "brenoldi_version.h"
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-#include <qpa/qplatformnativeinterface.h>
-
 #include "platform/qt/DisplayServer.h"
 #include "platform/qt/wayland/ServerDecorations.h"
-#endif
 
 namespace app::qt {
 
 bool displayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
 }
 
 std::jthread readFontConfigurationAside() {
@@ -58,15 +50,14 @@ void loadItalianQtTexts(QApplication& application) {
 // shown: they are turned off, and OpenGL is never loaded. GNOME draws none; there Qt decorates the
 // window, OpenGL and all.
 void leaveOpenGLUnloaded() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (!platform::qt::onWayland() ||
-        qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+    // The compositor answers at once; one that has not in a second is taken to draw nothing.
+    constexpr std::chrono::seconds kPatience{1};
+    if (qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
         return;
-    auto* display = static_cast<wl_display*>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
-    if (display && platform::qt::compositorDecoratesWindows(display))
+    wl_display* display = platform::qt::waylandDisplay();
+    if (display && platform::qt::compositorDecoratesWindows(
+                       display, std::chrono::steady_clock::now() + kPatience))
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-#endif
 }
 
 } // namespace

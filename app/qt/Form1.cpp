@@ -9,6 +9,7 @@
 #include "ButtonFaceStyle.h"
 #include "ProgramIcon.h"
 #include "form/Form1Design.h"
+#include "platform/qt/DisplayServer.h"
 
 namespace app::qt {
 
@@ -49,13 +50,13 @@ void describe(QWidget& widget, const ControlDesign& design) {
 } // namespace
 
 Form1::Form1()
-    : m_messages(this),
+    : m_clipboard(platform::qt::clipboardForThisDisplay()), m_messages(this),
       m_enterKey(
           [this](QObject& focused) {
               m_wiring->pressEnter(form::designNamed(focused.objectName().toStdString()));
           },
           this),
-      m_announcer(*this), m_paste(m_clipboard, m_messages, this) {
+      m_announcer(*this), m_textBoxClipboard(*m_clipboard, m_messages, this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(form::kForm1Caption));
     setWindowIcon(programIcon());
@@ -78,11 +79,11 @@ Form1::Form1()
     }
     setTabOrder();
     m_wiring.emplace(
-        form::Form1Parts{*this, m_defaultButton, m_clipboard, m_messages, m_announcer});
+        form::Form1Parts{*this, m_defaultButton, *m_clipboard, m_messages, m_announcer});
     wireClicks();
     m_enterKey.watch(*this);
-    m_paste.watch(textBox("Text1").widget());
-    m_paste.watch(textBox("Text2").widget());
+    m_textBoxClipboard.watch(textBox("Text1").widget());
+    m_textBoxClipboard.watch(textBox("Text2").widget());
 
     m_wiring->setInitialState();
     button(form::Form1Wiring::firstFocus().name).widget().setFocus();

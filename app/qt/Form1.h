@@ -11,14 +11,14 @@
 #include <optional>
 #include <string_view>
 
-#include "BoundedPaste.h"
+#include "TextBoxClipboard.h"
 #include "form/ControlsByName.h"
 #include "form/Form1Wiring.h"
 #include "platform/DefaultButtonRule.h"
+#include "platform/qt/DesktopClipboard.h"
 #include "platform/qt/DialogMessageBox.h"
 #include "platform/qt/EnterKeyFilter.h"
 #include "platform/qt/QtAnnouncer.h"
-#include "platform/qt/QtClipboard.h"
 #include "platform/qt/SettledHide.h"
 #include "platform/qt/WidgetButton.h"
 #include "platform/qt/WidgetListBox.h"
@@ -59,11 +59,11 @@ private:
     form::ControlsByName<platform::qt::WidgetButton> m_buttons;
     form::ControlsByName<platform::qt::WidgetTextBox> m_textBoxes;
     form::ControlsByName<platform::qt::WidgetListBox> m_listBoxes;
-    platform::qt::QtClipboard m_clipboard;
+    std::unique_ptr<platform::qt::DesktopClipboard> m_clipboard;
     platform::qt::DialogMessageBox m_messages;
     platform::qt::EnterKeyFilter m_enterKey;
     platform::qt::QtAnnouncer m_announcer;
-    BoundedPaste m_paste;
+    TextBoxClipboard m_textBoxClipboard;
     std::optional<form::Form1Wiring> m_wiring;
     platform::qt::SettledHide m_hide{*this, [this] { close(); }};
 };

@@ -1,4 +1,4 @@
-#include "BoundedPaste.h"
+#include "TextBoxClipboard.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -7,12 +7,30 @@
 #include <QMenu>
 
 #include "engine/ClickDispatch.h"
-#include "platform/qt/QtClipboard.h"
+#include "platform/qt/DesktopClipboard.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SettledHide.h"
 
 namespace app::qt {
 
 namespace {
+
+// The text box's menu, hidden once it has settled (on Wayland), whichever way it goes: its
+// exec() ends then.
+class SettlingMenu final : public QMenu {
+public:
+    using QMenu::QMenu;
+
+    void setVisible(bool visible) override {
+        if (visible || m_hide.readyToHide())
+            QMenu::setVisible(visible);
+        else
+            m_hide.settleThen([this] { setVisible(false); });
+    }
+
+private:
+    platform::qt::SettledHide m_hide{*this, [this] { close(); }};
+};
 
 // An entry of the line edit's usual menu, in Qt's own (translated) words.
 void addEntry(QMenu& menu, const char* text, QKeySequence::StandardKey key, bool enabled,
@@ -28,24 +46,29 @@ void addEntry(QMenu& menu, const char* text, QKeySequence::StandardKey key, bool
 
 } // namespace
 
-BoundedPaste::BoundedPaste(platform::qt::QtClipboard& clipboard, platform::MessageBox& messages,
-                           QObject* parent)
+TextBoxClipboard::TextBoxClipboard(platform::qt::DesktopClipboard& clipboard,
+                                   platform::MessageBox& messages, QObject* parent)
     : QObject(parent), m_clipboard(clipboard), m_messages(messages) {}
 
-void BoundedPaste::watch(QLineEdit& edit) {
+void TextBoxClipboard::watch(QLineEdit& edit) {
     edit.installEventFilter(this);
 }
 
-bool BoundedPaste::eventFilter(QObject* watched, QEvent* event) {
+bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (!edit || edit->isReadOnly())
         return false;
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut))
+            copy(*edit, key->matches(QKeySequence::Cut));
+        else if (key->matches(QKeySequence::Paste))
+            paste(*edit, QClipboard::Clipboard);
+        else
             return false;
-        paste(*edit, QClipboard::Clipboard);
         return true;
+    }
     case QEvent::ContextMenu:
         showMenu(*edit, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
@@ -62,20 +85,33 @@ bool BoundedPaste::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void BoundedPaste::paste(QLineEdit& edit, QClipboard::Mode mode) {
+void TextBoxClipboard::copy(QLineEdit& edit, bool cut) {
+    if (!edit.hasSelectedText())
+        return;
+    // A failure is told as a click's is; a cut then keeps its text.
+    engine::dispatchClick(
+        [&] {
+            m_clipboard.setText(platform::qt::toUtf8(edit.selectedText()));
+            if (cut)
+                edit.del();
+        },
+        m_messages);
+}
+
+void TextBoxClipboard::paste(QLineEdit& edit, QClipboard::Mode mode) {
     // A failure is told as a click's is; the display keeps its text.
     engine::dispatchClick([&] { edit.insert(platform::qt::fromUtf8(m_clipboard.pasteText(mode))); },
                           m_messages);
 }
 
-void BoundedPaste::showMenu(QLineEdit& edit, const QPoint& at) {
+void TextBoxClipboard::showMenu(QLineEdit& edit, const QPoint& at) {
     const bool selected = edit.hasSelectedText();
-    QMenu menu(&edit);
+    SettlingMenu menu(&edit);
     addEntry(menu, "&Undo", QKeySequence::Undo, edit.isUndoAvailable(), [&edit] { edit.undo(); });
     addEntry(menu, "&Redo", QKeySequence::Redo, edit.isRedoAvailable(), [&edit] { edit.redo(); });
     menu.addSeparator();
-    addEntry(menu, "Cu&t", QKeySequence::Cut, selected, [&edit] { edit.cut(); });
-    addEntry(menu, "&Copy", QKeySequence::Copy, selected, [&edit] { edit.copy(); });
+    addEntry(menu, "Cu&t", QKeySequence::Cut, selected, [this, &edit] { copy(edit, true); });
+    addEntry(menu, "&Copy", QKeySequence::Copy, selected, [this, &edit] { copy(edit, false); });
     addEntry(menu, "&Paste", QKeySequence::Paste, m_clipboard.mayHoldText(QClipboard::Clipboard),
              [this, &edit] { paste(edit, QClipboard::Clipboard); });
     addEntry(menu, "Delete", QKeySequence::UnknownKey, selected, [&edit] { edit.del(); });

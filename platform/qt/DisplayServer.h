@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <memory>
+
+struct wl_display;
 
 namespace platform::qt {
+
+class DesktopClipboard;
 
 // The display server Qt runs this program on: X11 (Qt's "xcb", Xwayland included), or natively
 // Wayland (Qt's "wayland" and "wayland-egl"). Needs a running QGuiApplication.
@@ -13,5 +18,13 @@ inline bool onX11() {
 inline bool onWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
+
+// Qt's own Wayland connection natively on Wayland, else nullptr.
+wl_display* waylandDisplay();
+
+// The clipboard for this display server, chosen once, at start-up: X11Clipboard on X11,
+// WaylandClipboard natively on Wayland where the compositor offers this program a clipboard, and
+// Qt's own (QtClipboard) elsewhere.
+std::unique_ptr<DesktopClipboard> clipboardForThisDisplay();
 
 } // namespace platform::qt

@@ -4,42 +4,31 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <poll.h>
 #include <unistd.h>
 #include <wayland-client.h>
 
 #include "platform/Clipboard.h"
 #include "platform/qt/Latin1.h"
+#include "primary-selection-unstable-v1-client-protocol.h"
 
 namespace platform::qt {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Selection = WaylandClipboardReader::Selection;
 
 constexpr std::uint32_t kSeatVersion = 5;
 constexpr std::uint32_t kManagerVersion = 3;
+constexpr std::uint32_t kPrimaryManagerVersion = 1;
 // Text forms in the order they are asked for; STRING is Latin-1, the others UTF-8.
 constexpr const char* kTextForms[] = {"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
                                       "TEXT", "STRING"};
 constexpr std::size_t kReadChunk = 65536;
 
-int millisecondsLeft(WaylandClipboardReader::Deadline deadline) {
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count()));
+std::size_t slot(Selection selection) {
+    return selection == Selection::Primary ? 1 : 0;
 }
-
-// The entry of `offers` for `offer`, or nullptr.
-template <class Offers> auto* entryOf(Offers& offers, const wl_data_offer* offer) {
-    const auto found = std::find_if(offers.begin(), offers.end(),
-                                    [offer](const auto& known) { return known.offer == offer; });
-    return offer && found != offers.end() ? &*found : nullptr;
-}
-
-struct CallbackDeleter {
-    void operator()(wl_callback* callback) const { wl_callback_destroy(callback); }
-};
 
 // The read end of a pipe, closed when this goes.
 class PipeEnd {
@@ -57,56 +46,113 @@ private:
     int m_fd;
 };
 
+// An offer's requests, in the protocol of the selection it belongs to.
+void receive(Selection selection, wl_proxy* offer, const char* mimeType, int fd) {
+    if (selection == Selection::Primary)
+        zwp_primary_selection_offer_v1_receive(
+            reinterpret_cast<zwp_primary_selection_offer_v1*>(offer), mimeType, fd);
+    else
+        wl_data_offer_receive(reinterpret_cast<wl_data_offer*>(offer), mimeType, fd);
+}
+
+void destroy(Selection selection, wl_proxy* offer) {
+    if (selection == Selection::Primary)
+        zwp_primary_selection_offer_v1_destroy(
+            reinterpret_cast<zwp_primary_selection_offer_v1*>(offer));
+    else
+        wl_data_offer_destroy(reinterpret_cast<wl_data_offer*>(offer));
+}
+
+WaylandClipboardReader& readerOf(void* self) {
+    return *static_cast<WaylandClipboardReader*>(self);
+}
+
+// Released where the compositor knows the request, else destroyed on this side only.
+void letGo(wl_keyboard* keyboard) {
+    if (wl_keyboard_get_version(keyboard) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
+        wl_keyboard_release(keyboard);
+    else
+        wl_keyboard_destroy(keyboard);
+}
+
+void letGo(wl_seat* seat) {
+    if (wl_seat_get_version(seat) >= WL_SEAT_RELEASE_SINCE_VERSION)
+        wl_seat_release(seat);
+    else
+        wl_seat_destroy(seat);
+}
+
 } // namespace
 
 WaylandClipboardReader::WaylandClipboardReader(wl_display* display, Deadline deadline)
-    : m_display(display) {
+    : m_queue(display) {
     try {
-        connect(deadline);
+        bindDevices(deadline);
     } catch (...) {
         release();
         throw;
     }
 }
 
-void WaylandClipboardReader::connect(Deadline deadline) {
-    m_queue = wl_display_create_queue(m_display);
-    m_wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(m_display));
-    if (!m_queue || !m_wrapper)
-        throw ClipboardError("no Wayland queue");
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(m_wrapper), m_queue);
-    m_registry = wl_display_get_registry(m_wrapper);
+WaylandClipboardReader::~WaylandClipboardReader() {
+    release();
+}
+
+void WaylandClipboardReader::bindDevices(Deadline deadline) {
+    m_registry = wl_display_get_registry(m_queue.wrapper());
     static const wl_registry_listener registryListener{onGlobal,
                                                        [](void*, wl_registry*, std::uint32_t) {}};
     wl_registry_add_listener(m_registry, &registryListener, this);
-    // The globals, and then the data device, made before the window is first focused: the
-    // selection is told only then.
+    // The globals, and then the devices and the keyboard, made before the window is first
+    // focused: the selections are told only then.
     catchUp(deadline);
     if (!m_seat || !m_manager)
         throw ClipboardError("the compositor offers no clipboard");
+    static const wl_seat_listener seatListener{onCapabilities, [](void*, wl_seat*, const char*) {}};
+    wl_seat_add_listener(m_seat, &seatListener, this);
+
     m_device = wl_data_device_manager_get_data_device(m_manager, m_seat);
     static const wl_data_device_listener deviceListener{
-        onDataOffer,
+        [](void* self, wl_data_device*, wl_data_offer* offer) {
+            readerOf(self).introduce(Selection::Clipboard, reinterpret_cast<wl_proxy*>(offer));
+        },
         // A drag's offers are not the selection's; they go at the next selection.
         [](void*, wl_data_device*, std::uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t,
            wl_data_offer*) {},
         [](void*, wl_data_device*) {},
         [](void*, wl_data_device*, std::uint32_t, wl_fixed_t, wl_fixed_t) {},
-        [](void*, wl_data_device*) {}, onSelection};
+        [](void*, wl_data_device*) {},
+        [](void* self, wl_data_device*, wl_data_offer* offer) {
+            readerOf(self).select(Selection::Clipboard, reinterpret_cast<wl_proxy*>(offer));
+        }};
     wl_data_device_add_listener(m_device, &deviceListener, this);
-    catchUp(deadline);
-}
 
-WaylandClipboardReader::~WaylandClipboardReader() {
-    release();
+    if (m_primaryManager) {
+        m_primaryDevice =
+            zwp_primary_selection_device_manager_v1_get_device(m_primaryManager, m_seat);
+        static const zwp_primary_selection_device_v1_listener primaryListener{
+            [](void* self, zwp_primary_selection_device_v1*,
+               zwp_primary_selection_offer_v1* offer) {
+                readerOf(self).introduce(Selection::Primary, reinterpret_cast<wl_proxy*>(offer));
+            },
+            [](void* self, zwp_primary_selection_device_v1*,
+               zwp_primary_selection_offer_v1* offer) {
+                readerOf(self).select(Selection::Primary, reinterpret_cast<wl_proxy*>(offer));
+            }};
+        zwp_primary_selection_device_v1_add_listener(m_primaryDevice, &primaryListener, this);
+    }
+    catchUp(deadline);
 }
 
 void WaylandClipboardReader::release() {
     // What has come is handled first, so every offer it brought is known, and destroyed below.
-    if (m_queue)
-        wl_display_dispatch_queue_pending(m_display, m_queue);
+    m_queue.handlePending();
     for (const Offer& offer : m_offers)
-        wl_data_offer_destroy(offer.offer);
+        destroy(offer.selection, offer.proxy);
+    if (m_primaryDevice)
+        zwp_primary_selection_device_v1_destroy(m_primaryDevice);
+    if (m_primaryManager)
+        zwp_primary_selection_device_manager_v1_destroy(m_primaryManager);
     if (m_device) {
         if (wl_data_device_get_version(m_device) >= WL_DATA_DEVICE_RELEASE_SINCE_VERSION)
             wl_data_device_release(m_device);
@@ -115,135 +161,159 @@ void WaylandClipboardReader::release() {
     }
     if (m_manager)
         wl_data_device_manager_destroy(m_manager);
-    if (m_seat) {
-        if (wl_seat_get_version(m_seat) >= WL_SEAT_RELEASE_SINCE_VERSION)
-            wl_seat_release(m_seat);
-        else
-            wl_seat_destroy(m_seat);
-    }
+    if (m_keyboard)
+        letGo(m_keyboard);
+    if (m_seat)
+        letGo(m_seat);
     if (m_registry)
         wl_registry_destroy(m_registry);
-    if (m_wrapper)
-        wl_proxy_wrapper_destroy(m_wrapper);
-    wl_display_flush(m_display);
-    if (m_queue)
-        wl_event_queue_destroy(m_queue);
+    // Sent with Qt's next requests where the socket is full now.
+    wl_display_flush(m_queue.display());
 }
 
 void WaylandClipboardReader::onGlobal(void* self, wl_registry* registry, std::uint32_t name,
                                       const char* interface, std::uint32_t version) {
-    auto& reader = *static_cast<WaylandClipboardReader*>(self);
+    auto& reader = readerOf(self);
+    const auto bind = [&](const wl_interface& wanted, std::uint32_t upTo) {
+        return wl_registry_bind(registry, name, &wanted, std::min(version, upTo));
+    };
     if (std::strcmp(interface, wl_seat_interface.name) == 0 && !reader.m_seat) {
-        reader.m_seat = static_cast<wl_seat*>(
-            wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, kSeatVersion)));
+        reader.m_seat = static_cast<wl_seat*>(bind(wl_seat_interface, kSeatVersion));
     } else if (std::strcmp(interface, wl_data_device_manager_interface.name) == 0 &&
                !reader.m_manager) {
-        reader.m_manager = static_cast<wl_data_device_manager*>(wl_registry_bind(
-            registry, name, &wl_data_device_manager_interface, std::min(version, kManagerVersion)));
+        reader.m_manager = static_cast<wl_data_device_manager*>(
+            bind(wl_data_device_manager_interface, kManagerVersion));
+    } else if (std::strcmp(interface, zwp_primary_selection_device_manager_v1_interface.name) ==
+                   0 &&
+               !reader.m_primaryManager) {
+        reader.m_primaryManager = static_cast<zwp_primary_selection_device_manager_v1*>(
+            bind(zwp_primary_selection_device_manager_v1_interface, kPrimaryManagerVersion));
     }
 }
 
-void WaylandClipboardReader::onDataOffer(void* self, wl_data_device*, wl_data_offer* offer) {
-    auto& reader = *static_cast<WaylandClipboardReader*>(self);
-    reader.m_offers.push_back({offer, {}});
-    static const wl_data_offer_listener offerListener{onMimeType,
-                                                      [](void*, wl_data_offer*, std::uint32_t) {},
-                                                      [](void*, wl_data_offer*, std::uint32_t) {}};
-    wl_data_offer_add_listener(offer, &offerListener, self);
-}
-
-void WaylandClipboardReader::onSelection(void* self, wl_data_device*, wl_data_offer* offer) {
-    auto& reader = *static_cast<WaylandClipboardReader*>(self);
-    // Every offer but the new selection is done with: the old selection, and any a drag left.
-    std::vector<wl_data_offer*> done;
-    for (const Offer& known : reader.m_offers) {
-        if (known.offer != offer)
-            done.push_back(known.offer);
-    }
-    for (wl_data_offer* old : done)
-        reader.forget(old);
-    reader.m_selection = offer;
-}
-
-void WaylandClipboardReader::onMimeType(void* self, wl_data_offer* offer, const char* mimeType) {
-    auto& reader = *static_cast<WaylandClipboardReader*>(self);
-    if (Offer* known = entryOf(reader.m_offers, offer))
-        known->mimeTypes.emplace_back(mimeType);
-}
-
-void WaylandClipboardReader::forget(wl_data_offer* offer) {
-    if (const Offer* known = entryOf(m_offers, offer)) {
-        wl_data_offer_destroy(offer);
-        m_offers.erase(m_offers.begin() + (known - m_offers.data()));
-        if (m_selection == offer)
-            m_selection = nullptr;
+void WaylandClipboardReader::onCapabilities(void* self, wl_seat* seat, std::uint32_t capabilities) {
+    auto& reader = readerOf(self);
+    const bool keyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
+    if (keyboard && !reader.m_keyboard) {
+        reader.m_keyboard = wl_seat_get_keyboard(seat);
+        static const wl_keyboard_listener keyboardListener{
+            [](void*, wl_keyboard*, std::uint32_t, std::int32_t keymap, std::uint32_t) {
+                close(keymap);
+            },
+            [](void* self, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {
+                readerOf(self).m_focused = true;
+            },
+            [](void* self, wl_keyboard*, std::uint32_t, wl_surface*) {
+                readerOf(self).m_focused = false;
+            },
+            [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
+            [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
+               std::uint32_t) {},
+            [](void*, wl_keyboard*, std::int32_t, std::int32_t) {}};
+        wl_keyboard_add_listener(reader.m_keyboard, &keyboardListener, self);
+    } else if (!keyboard && reader.m_keyboard) {
+        letGo(reader.m_keyboard);
+        reader.m_keyboard = nullptr;
+        reader.m_focused = false;
     }
 }
 
-bool WaylandClipboardReader::selectionOffers(std::string_view mimeType) const {
-    const Offer* selection = entryOf(m_offers, m_selection);
-    return selection && std::find(selection->mimeTypes.begin(), selection->mimeTypes.end(),
-                                  mimeType) != selection->mimeTypes.end();
+void WaylandClipboardReader::introduce(Selection selection, wl_proxy* offer) {
+    m_offers.push_back({selection, offer, {}});
+    if (selection == Selection::Primary) {
+        static const zwp_primary_selection_offer_v1_listener offerListener{
+            [](void* self, zwp_primary_selection_offer_v1* offer, const char* mimeType) {
+                readerOf(self).noteMimeType(reinterpret_cast<wl_proxy*>(offer), mimeType);
+            }};
+        zwp_primary_selection_offer_v1_add_listener(
+            reinterpret_cast<zwp_primary_selection_offer_v1*>(offer), &offerListener, this);
+    } else {
+        static const wl_data_offer_listener offerListener{
+            [](void* self, wl_data_offer* offer, const char* mimeType) {
+                readerOf(self).noteMimeType(reinterpret_cast<wl_proxy*>(offer), mimeType);
+            },
+            [](void*, wl_data_offer*, std::uint32_t) {},
+            [](void*, wl_data_offer*, std::uint32_t) {}};
+        wl_data_offer_add_listener(reinterpret_cast<wl_data_offer*>(offer), &offerListener, this);
+    }
 }
 
-bool WaylandClipboardReader::selectionOffersText() const {
+void WaylandClipboardReader::select(Selection selection, wl_proxy* offer) {
+    // Every offer of this selection's kind but the new one is done with: the old selection, and
+    // any a drag left.
+    std::vector<wl_proxy*> done;
+    for (const Offer& known : m_offers) {
+        if (known.selection == selection && known.proxy != offer)
+            done.push_back(known.proxy);
+    }
+    for (wl_proxy* old : done)
+        forget(old);
+    m_selected[slot(selection)] = offer;
+}
+
+void WaylandClipboardReader::noteMimeType(wl_proxy* offer, const char* mimeType) {
+    for (Offer& known : m_offers) {
+        if (known.proxy == offer)
+            known.mimeTypes.emplace_back(mimeType);
+    }
+}
+
+void WaylandClipboardReader::forget(wl_proxy* offer) {
+    const auto found = std::find_if(m_offers.begin(), m_offers.end(),
+                                    [offer](const Offer& known) { return known.proxy == offer; });
+    if (found == m_offers.end())
+        return;
+    destroy(found->selection, offer);
+    if (m_selected[slot(found->selection)] == offer)
+        m_selected[slot(found->selection)] = nullptr;
+    m_offers.erase(found);
+}
+
+const WaylandClipboardReader::Offer* WaylandClipboardReader::selected(Selection selection) const {
+    const wl_proxy* offer = m_selected[slot(selection)];
+    const auto found = std::find_if(m_offers.begin(), m_offers.end(),
+                                    [offer](const Offer& known) { return known.proxy == offer; });
+    return offer && found != m_offers.end() ? &*found : nullptr;
+}
+
+bool WaylandClipboardReader::offers(Selection selection, std::string_view mimeType) const {
+    const Offer* offer = selected(selection);
+    return offer && std::find(offer->mimeTypes.begin(), offer->mimeTypes.end(), mimeType) !=
+                        offer->mimeTypes.end();
+}
+
+bool WaylandClipboardReader::offersText(Selection selection) const {
     return std::any_of(std::begin(kTextForms), std::end(kTextForms),
-                       [this](const char* form) { return selectionOffers(form); });
+                       [&](const char* form) { return offers(selection, form); });
 }
 
 void WaylandClipboardReader::handlePending() {
-    wl_display_dispatch_queue_pending(m_display, m_queue);
-}
-
-bool WaylandClipboardReader::waitForEvents(Deadline deadline) {
-    // Qt's own thread reads the connection too; preparing to read makes it wait for this one.
-    while (wl_display_prepare_read_queue(m_display, m_queue) != 0) {
-        if (wl_display_dispatch_queue_pending(m_display, m_queue) < 0)
-            throw ClipboardError("Wayland connection lost");
-    }
-    wl_display_flush(m_display);
-    pollfd socket{wl_display_get_fd(m_display), POLLIN, 0};
-    const int ready = poll(&socket, 1, millisecondsLeft(deadline));
-    if (ready <= 0) {
-        wl_display_cancel_read(m_display);
-        return false;
-    }
-    if (wl_display_read_events(m_display) < 0 ||
-        wl_display_dispatch_queue_pending(m_display, m_queue) < 0)
-        throw ClipboardError("Wayland connection lost");
-    return true;
+    m_queue.handlePending();
 }
 
 void WaylandClipboardReader::catchUp(Deadline deadline) {
-    bool done = false;
-    const std::unique_ptr<wl_callback, CallbackDeleter> sync(wl_display_sync(m_wrapper));
-    static const wl_callback_listener syncListener{
-        [](void* flag, wl_callback*, std::uint32_t) { *static_cast<bool*>(flag) = true; }};
-    wl_callback_add_listener(sync.get(), &syncListener, &done);
-    if (wl_display_dispatch_queue_pending(m_display, m_queue) < 0)
-        throw ClipboardError("Wayland connection lost");
-    while (!done) {
-        if (!waitForEvents(deadline) && !done)
-            throw ClipboardError("the compositor did not answer");
-    }
+    if (!m_queue.roundTrip(deadline))
+        throw ClipboardError("the compositor did not answer");
 }
 
-std::string WaylandClipboardReader::text(Deadline deadline, std::size_t limit, TooLong tooLong) {
-    const Offer* offer = entryOf(m_offers, m_selection);
+std::string WaylandClipboardReader::text(Selection selection, Deadline deadline, std::size_t limit,
+                                         TooLong tooLong) {
+    const Offer* offer = selected(selection);
     if (!offer)
         return {};
     const auto form =
         std::find_if(std::begin(kTextForms), std::end(kTextForms),
-                     [this](const char* candidate) { return selectionOffers(candidate); });
+                     [&](const char* candidate) { return offers(selection, candidate); });
     if (form == std::end(kTextForms))
         return {}; // a picture, say: no text
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0)
         throw ClipboardError("no pipe for the clipboard");
     const PipeEnd reading(ends[0]);
-    wl_data_offer_receive(offer->offer, *form, ends[1]);
+    receive(selection, offer->proxy, *form, ends[1]);
     close(ends[1]); // the request carries a copy
-    wl_display_flush(m_display);
+    if (!m_queue.flush(deadline))
+        throw ClipboardError("the compositor does not take requests");
 
     std::string text;
     char chunk[kReadChunk];

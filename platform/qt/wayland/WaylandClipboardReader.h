@@ -6,74 +6,90 @@
 #include <string_view>
 #include <vector>
 
-struct wl_callback;
+#include "EventQueue.h"
+#include "platform/qt/ReadLimit.h"
+
 struct wl_data_device;
 struct wl_data_device_manager;
-struct wl_data_offer;
-struct wl_display;
-struct wl_event_queue;
+struct wl_keyboard;
+struct wl_proxy;
 struct wl_registry;
 struct wl_seat;
+struct zwp_primary_selection_device_manager_v1;
+struct zwp_primary_selection_device_v1;
 
 namespace platform::qt {
 
-// The Wayland clipboard as this program sees it, over the program's own Wayland connection (Qt's)
-// with an event queue of its own: the offer of the present selection, which Wayland tells a
-// program only while it has the keyboard focus (the caller knows when it has). Texts are read
-// through a pipe under one deadline, however the owner drips them, so no owner can cost a read
-// more; Qt's own read restarts its limit with every chunk and reads a timeout as an empty text.
-// Plain libwayland-client: knows no toolkit.
+// The Wayland clipboard and primary selection as this program sees them, over its own Wayland
+// connection (Qt's) with an event queue of its own: the offers of the present selections, which
+// Wayland tells a program only while it has the keyboard focus. The reader follows that focus
+// itself, as the compositor gives it, rather than as Qt passes it on a round trip later. Texts
+// are read through a pipe under one deadline, however the owner drips them, so no owner can cost
+// a read more; Qt's own read restarts its limit with every chunk and reads a timeout as an empty
+// text. Plain libwayland-client: knows no toolkit.
 class WaylandClipboardReader {
 public:
-    using Deadline = std::chrono::steady_clock::time_point;
-    enum class TooLong { Fail, Cut };
+    using Deadline = EventQueue::Deadline;
+    enum class Selection { Clipboard, Primary };
 
-    // Binds the seat and the data device manager; throws ClipboardError when the compositor
-    // offers none or does not answer by `deadline`.
+    // Binds the seat, its keyboard, the data device manager and, where the compositor offers it,
+    // the primary selection's; throws ClipboardError when it offers no clipboard or does not
+    // answer by `deadline`.
     WaylandClipboardReader(wl_display* display, Deadline deadline);
     ~WaylandClipboardReader();
     WaylandClipboardReader(const WaylandClipboardReader&) = delete;
     WaylandClipboardReader& operator=(const WaylandClipboardReader&) = delete;
 
-    // Handles every event the compositor has sent until now, waiting for them until `deadline`.
+    // Handles every event the compositor has sent until now, waiting for them until `deadline`;
+    // throws ClipboardError when it has not answered by then.
     void catchUp(Deadline deadline);
     // Handles what has come without waiting: the events this reader does not need would pile up.
     void handlePending();
 
+    // Whether the compositor has given one of this program's windows the keyboard focus, and so
+    // tells it of the selections.
+    bool focused() const { return m_focused; }
+    // Whether the compositor offers this program the primary selection at all.
+    bool hasPrimary() const { return m_primaryDevice != nullptr; }
+
     // Whether the present selection is offered in `mimeType`; false when there is none.
-    bool selectionOffers(std::string_view mimeType) const;
-    bool selectionOffersText() const;
+    bool offers(Selection selection, std::string_view mimeType) const;
+    bool offersText(Selection selection) const;
 
     // The present selection's text, asked for in the best text form it offers; "" when there is
     // no selection or no text. Throws ClipboardError when the owner has not sent it all by
     // `deadline`, or sends more than `limit` bytes and `tooLong` is Fail.
-    std::string text(Deadline deadline, std::size_t limit, TooLong tooLong);
+    std::string text(Selection selection, Deadline deadline, std::size_t limit, TooLong tooLong);
 
 private:
     struct Offer {
-        wl_data_offer* offer = nullptr;
+        Selection selection;
+        wl_proxy* proxy;
         std::vector<std::string> mimeTypes;
     };
-    void connect(Deadline deadline);
+    void bindDevices(Deadline deadline);
     void release();
     static void onGlobal(void* self, wl_registry* registry, std::uint32_t name,
                          const char* interface, std::uint32_t version);
-    static void onDataOffer(void* self, wl_data_device* device, wl_data_offer* offer);
-    static void onSelection(void* self, wl_data_device* device, wl_data_offer* offer);
-    static void onMimeType(void* self, wl_data_offer* offer, const char* mimeType);
-    void forget(wl_data_offer* offer);
-    // Waits for this queue's events until `deadline`; false when it passed first.
-    bool waitForEvents(Deadline deadline);
+    static void onCapabilities(void* self, wl_seat* seat, std::uint32_t capabilities);
+    // Offers as the two devices introduce them, and each device's new selection.
+    void introduce(Selection selection, wl_proxy* offer);
+    void select(Selection selection, wl_proxy* offer);
+    void noteMimeType(wl_proxy* offer, const char* mimeType);
+    void forget(wl_proxy* offer);
+    const Offer* selected(Selection selection) const;
 
-    wl_display* m_display;
-    wl_event_queue* m_queue = nullptr;
-    wl_display* m_wrapper = nullptr; // the display, its new objects on m_queue
+    EventQueue m_queue;
     wl_registry* m_registry = nullptr;
     wl_seat* m_seat = nullptr;
+    wl_keyboard* m_keyboard = nullptr;
     wl_data_device_manager* m_manager = nullptr;
     wl_data_device* m_device = nullptr;
+    zwp_primary_selection_device_manager_v1* m_primaryManager = nullptr;
+    zwp_primary_selection_device_v1* m_primaryDevice = nullptr;
     std::vector<Offer> m_offers; // introduced, not yet withdrawn
-    wl_data_offer* m_selection = nullptr;
+    wl_proxy* m_selected[2] = {nullptr, nullptr};
+    bool m_focused = false;
 };
 
 } // namespace platform::qt

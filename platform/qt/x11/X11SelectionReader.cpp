@@ -77,6 +77,7 @@ struct X11SelectionReader::Transfer {
 
 X11SelectionReader::X11SelectionReader(Deadline deadline) : m_deadline(deadline) {
     int screenNumber = 0;
+    // Blocks for the whole of a server grab, the one wait here no deadline bounds.
     m_connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(m_connection)) {
         xcb_disconnect(m_connection);
@@ -164,7 +165,7 @@ X11SelectionReader::text(Selection selection, Deadline deadline, std::size_t lim
         if (owner(selection, deadline) == holder)
             return std::string(); // offered in no text form
     }
-    return std::string();
+    throw ClipboardError("the clipboard changed hands while it was read");
 }
 
 std::optional<std::string> X11SelectionReader::convert(Transfer& transfer, std::uint32_t target,

@@ -8,6 +8,8 @@
 #include <string>
 #include <xcb/xcb.h>
 
+#include "platform/qt/ReadLimit.h"
+
 namespace platform::qt {
 
 // Reads an X11 selection's text over an X connection of its own, so that no owner can make a read
@@ -24,11 +26,11 @@ class X11SelectionReader {
 public:
     using Deadline = std::chrono::steady_clock::time_point;
     enum class Selection { Clipboard, Primary };
-    // What a text longer than the caller's limit gives: a failure, or its first `limit` bytes.
-    enum class TooLong { Fail, Cut };
 
     // Connects to the display named by DISPLAY; throws ClipboardError when that fails or the
-    // server does not answer by `deadline`.
+    // server does not answer by `deadline`. The connection itself cannot be bounded: while a
+    // program grabs the server, it waits with every other program's request, and the click that
+    // made it ends right after the grab.
     explicit X11SelectionReader(Deadline deadline);
     ~X11SelectionReader();
     X11SelectionReader(const X11SelectionReader&) = delete;
@@ -43,8 +45,9 @@ public:
     // The selection's text as its owner offers it now: UTF-8, or Latin-1 converted to UTF-8 from
     // owners that offer nothing better; "" when nobody owns it or it holds no text. Nothing when
     // `ownedHere` says the owner is one of the caller's own windows, whose text the caller has.
-    // Throws ClipboardError when the owner has not answered in full and in order by `deadline`, or
-    // offers more than `limit` bytes and `tooLong` is Fail.
+    // Throws ClipboardError when the owner has not answered in full and in order by `deadline`,
+    // offers more than `limit` bytes and `tooLong` is Fail, or the selection changes hands twice
+    // while it is read.
     std::optional<std::string> text(Selection selection, Deadline deadline, std::size_t limit,
                                     TooLong tooLong,
                                     const std::function<bool(std::uint32_t)>& ownedHere);

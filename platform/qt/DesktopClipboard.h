@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QClipboard>
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+#include "platform/Clipboard.h"
+
+namespace platform::qt {
+
+// The desktop's clipboard as the Qt window uses it: the calculator's plain-text clipboard (not
+// the primary selection), and the paste into a text box, which reads the primary selection too
+// (the middle button). There is one back-end per display server, chosen once at start-up by
+// clipboardForThisDisplay() (DisplayServer.h): X11Clipboard and WaylandClipboard, whose every read
+// and write ends within kDeadline, and QtClipboard, Qt's own, elsewhere.
+//
+// Every clipboard write of this program goes through setText(), so a back-end knows the text of
+// its own latest write and answers a read of it at once, without asking anyone.
+class DesktopClipboard : public Clipboard {
+public:
+    // What another program can cost one read or write.
+    static constexpr std::chrono::milliseconds kDeadline{1000};
+    // The longest text read: 32767 display characters take at most 98,301 bytes of UTF-8, and no
+    // numeral needs more (its value is settled long before, or beyond the double range anyway).
+    static constexpr std::size_t kMaxTextBytes = 1 << 20;
+
+    // text() fails on a text longer than kMaxTextBytes, rather than read it in part.
+
+    // What a paste into a text box inserts: the clipboard's text, or the primary selection's,
+    // cut at kMaxTextBytes.
+    virtual std::string pasteText(QClipboard::Mode mode) const = 0;
+    // Whether there may be text to paste, asked of nobody but the display server.
+    virtual bool mayHoldText(QClipboard::Mode mode) const = 0;
+};
+
+// Qt's clipboard, through which every back-end writes; throws ClipboardError where the
+// application has none.
+QClipboard& desktopClipboard();
+
+} // namespace platform::qt

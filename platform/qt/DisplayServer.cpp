@@ -1,0 +1,32 @@
+#include "DisplayServer.h"
+
+#include <qpa/qplatformnativeinterface.h>
+#include <stdexcept>
+
+#include "QtClipboard.h"
+#include "wayland/WaylandClipboard.h"
+#include "x11/X11Clipboard.h"
+
+namespace platform::qt {
+
+wl_display* waylandDisplay() {
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    if (!onWayland() || !native)
+        return nullptr;
+    return static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
+}
+
+std::unique_ptr<DesktopClipboard> clipboardForThisDisplay() {
+    if (onX11())
+        return std::make_unique<X11Clipboard>();
+    if (wl_display* display = waylandDisplay()) {
+        try {
+            return std::make_unique<WaylandClipboard>(*display);
+        } catch (const std::runtime_error&) {
+            // A compositor without a clipboard for this program: Qt's own is used.
+        }
+    }
+    return std::make_unique<QtClipboard>();
+}
+
+} // namespace platform::qt
