@@ -8,7 +8,8 @@
 #include <QtTest>
 
 #include "OtherProgram.h"
-#include "platform/qt/QtClipboard.h"
+#include "platform/qt/DesktopClipboard.h"
+#include "platform/qt/DisplayServer.h"
 
 using testing::otherProgramCopies;
 using testing::otherProgramReads;
@@ -37,17 +38,17 @@ void QtClipboardTest::otherProgramsReadWhatIsWritten_data() {
 
 void QtClipboardTest::otherProgramsReadWhatIsWritten() {
     QFETCH(QByteArray, text);
-    platform::qt::QtClipboard clipboard;
-    clipboard.setText(text.toStdString());
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    clipboard->setText(text.toStdString());
     QCOMPARE(otherProgramReads(), text);
-    QCOMPARE(clipboard.text(), text.toStdString());
+    QCOMPARE(clipboard->text(), text.toStdString());
 }
 
 void QtClipboardTest::readsWhatAnotherProgramCopied() {
-    platform::qt::QtClipboard clipboard;
-    clipboard.setText("5");
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    clipboard->setText("5");
     otherProgramCopies("7");
-    QTRY_COMPARE(clipboard.text(), std::string("7"));
+    QTRY_COMPARE(clipboard->text(), std::string("7"));
 }
 
 void QtClipboardTest::clipboardWithoutTextReadsEmpty() {
@@ -58,56 +59,56 @@ void QtClipboardTest::clipboardWithoutTextReadsEmpty() {
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
     testing::otherProgramCopiesPicture(png);
-    platform::qt::QtClipboard clipboard;
-    QCOMPARE(clipboard.text(), std::string());
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    QCOMPARE(clipboard->text(), std::string());
 }
 
 void QtClipboardTest::clipboardWithoutOwnerReadsEmpty() {
     {
         testing::HungOwner owner("7"); // owns the clipboard until it is ended
     }
-    platform::qt::QtClipboard clipboard;
-    QTRY_COMPARE(clipboard.text(), std::string());
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    QTRY_COMPARE(clipboard->text(), std::string());
 }
 
 void QtClipboardTest::writesTheClipboardNotTheSelection() {
     testing::otherProgramSelects("selected");
-    platform::qt::QtClipboard clipboard;
-    clipboard.setText("9");
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    clipboard->setText("9");
     QCOMPARE(otherProgramReads("primary"), QByteArray("selected"));
     QCOMPARE(otherProgramReads(), QByteArray("9"));
 }
 
 void QtClipboardTest::readsLargeTextsInIncrements() {
     // Larger than one X request, so xclip sends it in increments; the longest text read whole.
-    using platform::qt::QtClipboard;
-    const QByteArray digits(QtClipboard::kMaxTextBytes, '7');
+    using platform::qt::DesktopClipboard;
+    const QByteArray digits(DesktopClipboard::kMaxTextBytes, '7');
     otherProgramCopies(digits);
-    QtClipboard clipboard;
-    QCOMPARE(clipboard.text(), digits.toStdString());
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    QCOMPARE(clipboard->text(), digits.toStdString());
     // One byte more fails a calculation, and is cut for a paste. Either read leaves the
     // transfer unfinished, which xclip never gets over (it answers nobody after that): each
     // gets an xclip of its own.
     otherProgramCopies(digits + '7');
-    QVERIFY_THROWS_EXCEPTION(ReadFailure, clipboard.text());
+    QVERIFY_THROWS_EXCEPTION(ReadFailure, clipboard->text());
     otherProgramCopies(digits + '7');
-    QCOMPARE(clipboard.pasteText(QClipboard::Clipboard), digits.toStdString());
+    QCOMPARE(clipboard->pasteText(QClipboard::Clipboard), digits.toStdString());
     // The stuck xclip must not own the clipboard when the next test asks for it.
-    clipboard.setText("");
+    clipboard->setText("");
 }
 
 void QtClipboardTest::hungOwnerFailsTheReadWithinTheDeadline() {
-    platform::qt::QtClipboard clipboard;
+    const auto clipboard = platform::qt::clipboardForThisDisplay();
     testing::HungOwner owner("7");
     QElapsedTimer waited;
     waited.start();
-    QVERIFY_THROWS_EXCEPTION(ReadFailure, clipboard.text());
+    QVERIFY_THROWS_EXCEPTION(ReadFailure, clipboard->text());
     // The deadline, with room for a loaded machine.
-    QVERIFY2(waited.elapsed() <= platform::qt::QtClipboard::kDeadline.count() + 500,
+    QVERIFY2(waited.elapsed() <= platform::qt::DesktopClipboard::kDeadline.count() + 500,
              qPrintable(QStringLiteral("a hung owner cost %1 ms").arg(waited.elapsed())));
     // Taking the clipboard asks nothing of the old owner, so a write still works.
-    clipboard.setText("5");
-    QCOMPARE(clipboard.text(), std::string("5"));
+    clipboard->setText("5");
+    QCOMPARE(clipboard->text(), std::string("5"));
 }
 
 QTEST_MAIN(QtClipboardTest)

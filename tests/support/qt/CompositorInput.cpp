@@ -59,20 +59,30 @@ void CompositorInput::moveTo(QPoint point) {
         {"seat", "-", "cursor", "set", QString::number(at.x()), QString::number(at.y())});
 }
 
-void CompositorInput::click() {
-    run(QStringLiteral("swaymsg"), {"seat", "-", "cursor", "press", "button1"});
-    run(QStringLiteral("swaymsg"), {"seat", "-", "cursor", "release", "button1"});
+void CompositorInput::click(Qt::MouseButton button) {
+    const QString name =
+        button == Qt::MiddleButton ? QStringLiteral("button2") : QStringLiteral("button1");
+    run(QStringLiteral("swaymsg"), {"seat", "-", "cursor", "press", name});
+    run(QStringLiteral("swaymsg"), {"seat", "-", "cursor", "release", name});
 }
 
 void CompositorInput::type(const QString& text) {
     run(QStringLiteral("wtype"), {QStringLiteral("--"), text});
 }
 
-void CompositorInput::key(const QString& name, bool control) {
-    if (control)
-        run(QStringLiteral("wtype"), {"-M", "ctrl", "-k", name, "-m", "ctrl"});
-    else
-        run(QStringLiteral("wtype"), {"-k", name});
+void CompositorInput::key(const QString& name, Qt::KeyboardModifiers modifiers) {
+    QStringList held;
+    if (modifiers & Qt::ControlModifier)
+        held << QStringLiteral("ctrl");
+    if (modifiers & Qt::ShiftModifier)
+        held << QStringLiteral("shift");
+    QStringList arguments;
+    for (const QString& modifier : held)
+        arguments << "-M" << modifier;
+    arguments << "-k" << name;
+    for (const QString& modifier : held)
+        arguments << "-m" << modifier;
+    run(QStringLiteral("wtype"), arguments);
 }
 
 } // namespace testing

@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <Qt>
 
 namespace testing {
 
@@ -18,11 +19,11 @@ public:
     // Moves the pointer over `point` of the window's client area, where sway has the window now:
     // sway may move a new window once more as it settles its decorations.
     void moveTo(QPoint point);
-    // Presses and releases the left button where the pointer is.
-    void click();
+    // Presses and releases `button` where the pointer is.
+    void click(Qt::MouseButton button = Qt::LeftButton);
     void type(const QString& text);
-    // A key by its xkb name ("Return"), with Ctrl held when `control`.
-    void key(const QString& name, bool control = false);
+    // A key by its xkb name ("Return"), with Ctrl and Shift held as `modifiers` say.
+    void key(const QString& name, Qt::KeyboardModifiers modifiers = {});
 
 private:
     QString m_title;

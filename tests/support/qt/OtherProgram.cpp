@@ -26,13 +26,31 @@ void start(QProcess& tool, const QString& program, const QStringList& arguments)
                qPrintable(program));
 }
 
-// Spins the event loop meanwhile, unlike QProcess::waitForFinished.
+// How `program` ended, with what it said on its error output.
+QByteArray howItEnded(QProcess& program) {
+    const QByteArray status = program.exitStatus() == QProcess::CrashExit
+                                  ? QByteArray("crashed")
+                                  : "exit status " + QByteArray::number(program.exitCode());
+    return status + ": " + program.readAllStandardError().trimmed();
+}
+
+// Spins the event loop meanwhile, unlike QProcess::waitForFinished. A tool that reads may end
+// with a failure (nothing offered in the form asked), never with a crash.
 void waitUntilFinished(QProcess& tool) {
-    if (tool.state() == QProcess::NotRunning)
-        return;
-    QSignalSpy finished(&tool, &QProcess::finished);
-    if (!finished.wait(kPatience))
-        qFatal("%s did not finish", qPrintable(tool.program()));
+    if (tool.state() != QProcess::NotRunning) {
+        QSignalSpy finished(&tool, &QProcess::finished);
+        if (!finished.wait(kPatience))
+            qFatal("%s did not finish", qPrintable(tool.program()));
+    }
+    if (tool.exitStatus() != QProcess::NormalExit)
+        qFatal("%s %s", qPrintable(tool.program()), howItEnded(tool).constData());
+}
+
+// The same, for a tool that must have done what it was asked.
+void waitUntilDone(QProcess& tool) {
+    waitUntilFinished(tool);
+    if (tool.exitCode() != 0)
+        qFatal("%s failed, %s", qPrintable(tool.program()), howItEnded(tool).constData());
 }
 
 bool primary(const char* selection) {
@@ -92,7 +110,7 @@ void startCopying(QProcess& tool, const char* selection, const char* target, con
 void copy(const char* selection, const char* target, const QByteArray& data) {
     QProcess tool;
     startCopying(tool, selection, target, data, false);
-    waitUntilFinished(tool);
+    waitUntilDone(tool);
     waitUntilOffered(selection, target, data);
 }
 
@@ -103,8 +121,10 @@ QByteArray waitForLine(QProcess& program, const QByteArray& prefix) {
     while (!line.startsWith(prefix)) {
         while (!program.canReadLine()) {
             QSignalSpy output(&program, &QProcess::readyReadStandardOutput);
-            if (program.state() == QProcess::NotRunning || !output.wait(kPatience) ||
-                deadline.hasExpired())
+            if (program.state() == QProcess::NotRunning)
+                qFatal("%s ended before it printed %s, %s", qPrintable(program.program()),
+                       prefix.constData(), howItEnded(program).constData());
+            if (!output.wait(kPatience) || deadline.hasExpired())
                 qFatal("%s never printed %s", qPrintable(program.program()), prefix.constData());
         }
         line = program.readLine();
@@ -122,19 +142,36 @@ bool stopped(qint64 pid) {
     return close > 0 && line.mid(close + 2, 1) == "T";
 }
 
+// The process of a program that still runs. One that has ended has none: its id reads 0 then,
+// and a signal to process 0 would go to this process's whole group, the test run included.
+pid_t runningProcess(QProcess& program) {
+    if (program.state() == QProcess::NotRunning)
+        qFatal("%s has ended, %s", qPrintable(program.program()), howItEnded(program).constData());
+    return static_cast<pid_t>(program.processId());
+}
+
 // Ends a program that needs nothing more of this one, so no event loop has to run: this also
-// works while a failed test unwinds, when QtTest refuses to spin one.
+// works while a failed test unwinds, when QtTest refuses to spin one. One that ended by itself
+// (xclip and wl-copy do, as another program takes the clipboard) must have ended well.
 void end(QProcess& program, int signal) {
-    ::kill(static_cast<pid_t>(program.processId()), SIGCONT);
-    ::kill(static_cast<pid_t>(program.processId()), signal);
-    if (program.state() != QProcess::NotRunning && !program.waitForFinished(kPatience))
+    if (program.state() == QProcess::NotRunning) {
+        if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
+            qFatal("%s ended by itself, %s", qPrintable(program.program()),
+                   howItEnded(program).constData());
+        return;
+    }
+    const pid_t pid = runningProcess(program);
+    ::kill(pid, SIGCONT);
+    ::kill(pid, signal);
+    if (!program.waitForFinished(kPatience))
         qFatal("%s did not end", qPrintable(program.program()));
 }
 
 void stopAndWait(QProcess& program) {
-    ::kill(static_cast<pid_t>(program.processId()), SIGSTOP);
+    const pid_t pid = runningProcess(program);
+    ::kill(pid, SIGSTOP);
     const QDeadlineTimer deadline(kPatience);
-    while (!stopped(program.processId())) {
+    while (!stopped(pid)) {
         if (deadline.hasExpired())
             qFatal("%s did not stop", qPrintable(program.program()));
     }
@@ -156,7 +193,7 @@ void emptyClipboard() {
         start(tool, QStringLiteral("wl-copy"), {"--clear"});
     else
         start(tool, QStringLiteral("xclip"), {"-i", "-selection", "clipboard", "/dev/null"});
-    waitUntilFinished(tool);
+    waitUntilDone(tool);
     waitUntilOffered("clipboard", "UTF8_STRING", QByteArray());
 }
 
@@ -200,7 +237,7 @@ void MisbehavingOwner::stop() {
 }
 
 void MisbehavingOwner::resume() {
-    ::kill(static_cast<pid_t>(m_owner.processId()), SIGCONT);
+    ::kill(runningProcess(m_owner), SIGCONT);
 }
 
 WaylandOwner::WaylandOwner(const QString& mode, const QByteArray& text) {
@@ -214,10 +251,10 @@ WaylandOwner::~WaylandOwner() {
     end(m_owner, SIGKILL);
 }
 
-HungOwner::HungOwner(const QByteArray& text) {
+HungOwner::HungOwner(const QByteArray& text, const char* selection) {
     // In the foreground, so the process started here is the owner itself.
-    startCopying(m_owner, "clipboard", "UTF8_STRING", text, true);
-    waitUntilOffered("clipboard", "UTF8_STRING", text);
+    startCopying(m_owner, selection, "UTF8_STRING", text, true);
+    waitUntilOffered(selection, "UTF8_STRING", text);
     stopAndWait(m_owner);
 }
 

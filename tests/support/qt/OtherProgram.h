@@ -24,11 +24,12 @@ void otherProgramSelects(const QByteArray& text);
 // Another program copies a PNG picture, and offers the clipboard in no text form.
 void otherProgramCopiesPicture(const QByteArray& png);
 
-// Another program takes the clipboard with `text` and then stops answering, as a hung program
-// does (the process is stopped with SIGSTOP). When this object goes, it resumes and ends.
+// Another program takes the clipboard (or, with "primary", the selection) with `text` and then
+// stops answering, as a hung program does (the process is stopped with SIGSTOP). When this object
+// goes, it resumes and ends.
 class HungOwner {
 public:
-    explicit HungOwner(const QByteArray& text);
+    explicit HungOwner(const QByteArray& text, const char* selection = "clipboard");
     ~HungOwner();
     HungOwner(const HungOwner&) = delete;
     HungOwner& operator=(const HungOwner&) = delete;

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -12,14 +14,15 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <map>
 
 #include "Application.h"
 #include "Form1.h"
 #include "MemoryControls.h"
 #include "OtherProgram.h"
 #include "form/Form1Design.h"
+#include "platform/qt/DesktopClipboard.h"
 #include "platform/qt/DisplayServer.h"
-#include "platform/qt/QtClipboard.h"
 
 namespace testing {
 
@@ -81,16 +84,22 @@ namespace {
 // How long the pointer is watched before sway is asked again where the window is.
 constexpr int kPointerPoll = 100;
 
-// Counts the Enter keys the application has been given, as they are given.
-class EnterCounter final : public QObject {
+// Counts the keys the application has been given, each by its code, and notes when the last key
+// or mouse button reached it, as they are given.
+class InputWatch final : public QObject {
 public:
-    int pressed = 0;
+    std::map<int, int> pressed;
+    int released = 0; // mouse buttons
+    Clock::time_point lastInput = Clock::now();
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return)
-            ++pressed;
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonRelease)
+            lastInput = Clock::now();
+        if (event->type() == QEvent::MouseButtonRelease)
+            ++released;
+        if (event->type() == QEvent::KeyPress)
+            ++pressed[static_cast<QKeyEvent*>(event)->key()];
         return false;
     }
 };
@@ -117,19 +126,20 @@ private:
     QWidget& m_widget;
 };
 
-EnterCounter& enterCounter() {
-    static EnterCounter* counter = [] {
-        auto* made = new EnterCounter;
+InputWatch& inputWatch() {
+    static InputWatch* watch = [] {
+        auto* made = new InputWatch;
         QCoreApplication::instance()->installEventFilter(made);
         return made;
     }();
-    return *counter;
+    return *watch;
 }
 
 } // namespace
 
 WindowDriver::WindowDriver() {
     prepareTestApplication();
+    inputWatch();
     if (platform::qt::onWayland()) {
         // Wayland takes a program's write only when an input event led to it: another program
         // empties the clipboard, and the compositor gives a new window the focus.
@@ -142,7 +152,7 @@ WindowDriver::WindowDriver() {
         return;
     }
     // Through the calculator's own clipboard, which makes sure the write really took.
-    platform::qt::QtClipboard().setText("");
+    platform::qt::clipboardForThisDisplay()->setText("");
     m_form = std::make_unique<Form1>();
     m_form->show();
     // Bare Xvfb runs no window manager, so nothing activates a new window by itself.
@@ -158,10 +168,10 @@ WindowDriver::~WindowDriver() {
         qFatal("the calculator window never closed");
 }
 
-void WindowDriver::click(QWidget& widget) {
+void WindowDriver::click(QWidget& widget, Qt::MouseButton mouseButton) {
     const QPoint centre = widget.mapTo(m_form.get(), widget.rect().center());
     if (!m_compositor) {
-        QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseClick(m_form->windowHandle(), mouseButton, Qt::NoModifier, centre);
         return;
     }
     // The pointer is moved until the widget is told it moved over it, then clicks. Every move
@@ -177,9 +187,11 @@ void WindowDriver::click(QWidget& widget) {
         qFatal("the pointer never came over %s", qPrintable(widget.objectName()));
     auto* button = qobject_cast<QAbstractButton*>(&widget);
     if (!button) {
-        m_compositor->click();
-        if (!QTest::qWaitFor([&widget] { return widget.hasFocus(); }, kPatience))
-            qFatal("%s never took the focus", qPrintable(widget.objectName()));
+        // Handled in the same delivery as it is counted, before the loop comes back here.
+        const int before = inputWatch().released;
+        m_compositor->click(mouseButton);
+        if (!QTest::qWaitFor([before] { return inputWatch().released > before; }, kPatience))
+            qFatal("the click on %s never came", qPrintable(widget.objectName()));
         return;
     }
     // Returns once the click's handler has run: the spy is told after the window's own slot.
@@ -220,15 +232,38 @@ void WindowDriver::typeIntoDisplay(const QString& text) {
 }
 
 void WindowDriver::pressEnter() {
+    pressKey(QStringLiteral("Return"), Qt::Key_Return);
+}
+
+void WindowDriver::pressKey(const QString& name, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     if (!m_compositor) {
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_Return);
+        QTest::keyClick(m_form->windowHandle(), key, modifiers);
         return;
     }
     // Handled in the same delivery as it is counted, before the loop comes back here.
-    const int before = enterCounter().pressed;
-    m_compositor->key(QStringLiteral("Return"));
-    if (!QTest::qWaitFor([before] { return enterCounter().pressed > before; }, kPatience))
-        qFatal("the Enter key never came");
+    const int before = inputWatch().pressed[key];
+    m_compositor->key(name, modifiers);
+    if (!QTest::qWaitFor([key, before] { return inputWatch().pressed[key] > before; }, kPatience))
+        qFatal("the key %s never came", qPrintable(name));
+}
+
+void WindowDriver::chooseFromDisplayMenu(const char* entry) {
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, &chooser, [&chooser, entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return;
+        chooser.stop();
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(QLineEdit::tr(entry)))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        }
+    });
+    chooser.start(10);
+    QLineEdit& display = m_form->textBox("Text1").widget();
+    const QPoint end(display.width() - 3, display.height() / 2); // after the text
+    QContextMenuEvent request(QContextMenuEvent::Mouse, end, display.mapToGlobal(end));
+    QCoreApplication::sendEvent(&display, &request);
 }
 
 platform::qt::WidgetButton& WindowDriver::buttonWithCaption(const QString& caption) {
@@ -238,6 +273,10 @@ platform::qt::WidgetButton& WindowDriver::buttonWithCaption(const QString& capti
             return m_form->button(design.name);
     }
     qFatal("no button with caption %s", qPrintable(caption));
+}
+
+Clock::time_point WindowDriver::lastInput() const {
+    return inputWatch().lastInput;
 }
 
 QString WindowDriver::display() const {

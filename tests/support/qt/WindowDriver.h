@@ -7,6 +7,7 @@
 // call returns once the window has handled it.
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,6 +26,7 @@ class WidgetButton;
 namespace testing {
 
 using app::qt::Form1;
+using Clock = std::chrono::steady_clock;
 
 // Makes the running QApplication look as it does for users (style, fonts, translations). Once.
 void prepareTestApplication();
@@ -43,13 +45,23 @@ public:
     Form1& form() { return *m_form; }
 
     void click(platform::qt::WidgetButton& button);
-    void click(QWidget& widget);
+    void click(QWidget& widget, Qt::MouseButton mouseButton = Qt::LeftButton);
     // Keys by caption, separated by blanks, as in the engine tests: "1 2 + 3 =". 'text types
     // text into the display (after a click on it that selects what is there), Enter presses the
     // Enter key wherever the focus is.
     void press(const QString& keys);
     void typeIntoDisplay(const QString& text);
     void pressEnter();
+    // A key by its xkb name ("c", "End") and Qt code, with `modifiers` held, into the control that
+    // has the focus; returns once the window has handled it.
+    void pressKey(const QString& name, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+    // Opens the display's menu after its text and chooses `entry`, in Qt's own words ("&Copy");
+    // returns once the menu has gone.
+    void chooseFromDisplayMenu(const char* entry);
+
+    // When the last key or mouse button reached the window: what a click costs the program is
+    // counted from there, without the time its input took to come on a loaded machine.
+    Clock::time_point lastInput() const;
 
     platform::qt::WidgetButton& buttonWithCaption(const QString& caption);
     QString display() const;

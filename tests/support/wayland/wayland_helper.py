@@ -8,7 +8,8 @@
                                             normal   sends the text at once
                                             slow     sends it a byte every 0.9 s
                                             picture  offers only image/png
-Each prints "ready" once the compositor has taken what it asked for, then runs until killed.
+Each prints "ready" once the compositor has taken what it asked for, then runs until killed. An
+instruction it does not know ends it with status 1 before "ready".
 """
 
 import array
@@ -19,6 +20,7 @@ import sys
 import time
 
 DISPLAY_ID = 1
+OWNER_MODES = ("normal", "slow", "picture")  # a misspelt mode must not pass for another
 TEXT_FORMS = ["text/plain;charset=utf-8", "text/plain", "UTF8_STRING", "TEXT", "STRING"]
 DRIP = 0.9  # seconds between two bytes of a slow owner
 PNG = bytes.fromhex("89504e470d0a1a0a0000000d4948445200000001000000010806000000"
@@ -174,7 +176,7 @@ def serve(connection, drips=()):
 if __name__ == "__main__":
     if len(sys.argv) == 2 and sys.argv[1] == "pointer":
         pointer()
-    elif len(sys.argv) == 4 and sys.argv[1] == "owner":
+    elif len(sys.argv) == 4 and sys.argv[1] == "owner" and sys.argv[2] in OWNER_MODES:
         owner(sys.argv[2], sys.argv[3])
     else:
         sys.exit(__doc__)

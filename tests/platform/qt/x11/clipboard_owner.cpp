@@ -2,8 +2,8 @@
 // tool cannot answer late, forge events, drip a transfer or flood its reader.
 //   clipboard_owner MODE TEXT
 // Takes the CLIPBOARD selection with TEXT, prints "ready" once the server says it owns it, then
-// answers every request as MODE says, until it is killed. `clipboard_owner --modes` lists the
-// modes:
+// answers every request as MODE says, until it is killed. A mode it does not know ends it with
+// status 2 before "ready". `clipboard_owner --modes` lists the modes:
 //   normal            answers at once, as a well-behaved owner
 //   late-once         answers the first request 1.1 s late, later ones at once
 //   late-always       answers every request 1.1 s late
@@ -23,9 +23,12 @@
 //   huge-property     answers with a 64 MiB property
 //   flood             floods the requestor with events for 10 s, then answers
 //   grab              grabs the server for 3 s, then answers
+//   changes-hands     hands the clipboard to a new window of its own at every request, and
+//                     refuses it
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +39,8 @@
 #include <string>
 #include <vector>
 
+#include "ClipboardOwnerTimes.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -44,7 +49,6 @@ using std::chrono::milliseconds;
 constexpr milliseconds kLate{1100};
 constexpr milliseconds kDrip{300};
 constexpr milliseconds kFloodFor{10000};
-constexpr milliseconds kGrabFor{3000};
 constexpr milliseconds kNoWaitFor{5000};
 constexpr std::size_t kHuge = 64u << 20;
 constexpr std::size_t kHugeChunk = 1u << 20;
@@ -242,10 +246,16 @@ void onRequest(const xcb_selection_request_event_t& request) {
         startIncrements(request, static_cast<std::uint32_t>(g_text.size()));
     } else if (g_mode == "flood") {
         floodThenAnswer(request, Clock::now() + kFloodFor);
+    } else if (g_mode == "changes-hands") {
+        const xcb_window_t heir = xcb_generate_id(g_x);
+        xcb_create_window(g_x, XCB_COPY_FROM_PARENT, heir, g_root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_set_selection_owner(g_x, heir, g_clipboard, XCB_CURRENT_TIME);
+        notify(request, XCB_NONE, request.time, request.requestor);
     } else if (g_mode == "grab") {
         xcb_grab_server(g_x);
         xcb_flush(g_x);
-        later(kGrabFor, [copy] {
+        later(testing::kOwnerGrab, [copy] {
             xcb_ungrab_server(g_x);
             answer(copy, copy.time);
         });
@@ -273,7 +283,7 @@ constexpr const char* kModes[] = {
     "normal",         "late-once",       "late-always",  "late-current-time", "stale-notify",
     "foreign-notify", "forged-property", "refuse-utf8",  "wrong-type",        "changed-under",
     "incr-forever",   "incr-slow",       "incr-no-wait", "incr-huge",         "incr-wrong-type",
-    "huge-property",  "flood",           "grab"};
+    "huge-property",  "flood",           "grab",         "changes-hands"};
 
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "--modes") == 0) {
@@ -287,6 +297,12 @@ int main(int argc, char* argv[]) {
     }
     g_mode = argv[1];
     g_text = argv[2];
+    // A misspelt mode must not pass for an owner that never answers.
+    if (std::none_of(std::begin(kModes), std::end(kModes),
+                     [](const char* mode) { return g_mode == mode; })) {
+        std::fprintf(stderr, "clipboard_owner: no mode %s (clipboard_owner --modes)\n", argv[1]);
+        return 2;
+    }
     g_x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(g_x))
         return 1;

@@ -1,0 +1,44 @@
+#pragma once
+
+// What a click may cost against another program on the clipboard, and the message boxes it ends
+// with, for the window's tests and the benchmarks alike.
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+
+#include "ClipboardOwnerTimes.h"
+#include "platform/qt/DesktopClipboard.h"
+
+class QMessageBox;
+
+namespace testing {
+
+using Clock = std::chrono::steady_clock;
+
+// One click may cost the clipboard's owner the deadline, and its box must be up by then: with room
+// for a loaded machine.
+inline constexpr qint64 kClickBound = platform::qt::DesktopClipboard::kDeadline.count() + 500;
+// Nothing happens while an owner grabs the server; the click ends right after the grab.
+inline constexpr qint64 kGrabbedClickBound = kOwnerGrab.count() + kClickBound;
+
+struct Box {
+    QString text;
+    Clock::time_point shownAt;
+};
+
+// Closes every message box with its OK button as it opens, noting what it said and when it
+// showed.
+class BoxCloser {
+public:
+    BoxCloser();
+    QList<Box> boxes;
+
+private:
+    QTimer m_poll;
+    QPointer<QMessageBox> m_answered;
+};
+
+} // namespace testing
