@@ -3,6 +3,7 @@
 // on Wayland tools/wayland-session.
 //   xvfb-run -a build/bench/bench_startup
 //   tools/wayland-session build/bench/bench_startup
+//   tools/gnome-session build/bench/bench_startup    (GNOME: through its Xwayland)
 
 #include <QApplication>
 #include <QPushButton>
@@ -27,6 +28,7 @@ double peakMegabytes() {
 
 int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
+    app::qt::chooseDisplayServer();
     QApplication application(argc, argv);
     app::qt::prepareApplication(application);
     app::qt::Form1 form;

@@ -6,11 +6,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libfontc
 # Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, an Italian
 # locale to prove the number conversions ignore it, and a private desktop bus with AT-SPI and its
 # Python client to read the window as a screen reader does. Natively on Wayland: a headless sway,
-# wtype for keys, wl-clipboard as the other program, and Qt's Wayland plugin. The launch benchmark
-# watches the window's painting with the X DAMAGE extension. gdb: a test that hangs prints every
-# thread's stack before it is stopped.
+# wtype for keys, wl-clipboard as the other program, and Qt's Wayland plugin; GNOME's compositor,
+# mutter, with its Xwayland. The launch benchmark watches the window's painting with the X DAMAGE
+# extension. gdb: a test that hangs prints every thread's stack before it is stopped.
 TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pyatspi doctest-dev
-    sway wtype wl-clipboard qt6-wayland libxcb-damage0-dev gdb)
+    sway wtype wl-clipboard qt6-wayland mutter xwayland libxcb-damage0-dev gdb)
 # The Windows program: the MinGW-w64 cross compiler (posix threads), Wine to run it, fonts-wine for
 # the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it, ImageMagick's
 # import to look at it.

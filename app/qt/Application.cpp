@@ -5,11 +5,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <fontconfig/fontconfig.h>
+#include <wayland-client.h>
 
 #include "ButtonFaceStyle.h"
 #include "brenoldi_version.h"
-
-#include "platform/qt/DisplayServer.h"
 #include "platform/qt/wayland/ServerDecorations.h"
 
 namespace app::qt {
@@ -18,6 +17,25 @@ bool displayAvailable() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void chooseDisplayServer() {
+    // The compositor answers at once; one that has not in a second is taken to draw nothing.
+    constexpr std::chrono::seconds kPatience{1};
+    const QByteArray named = qgetenv("QT_QPA_PLATFORM");
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        (!named.isEmpty() && !named.startsWith("wayland")))
+        return;
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return;
+    const bool decorates = platform::qt::compositorDecoratesWindows(
+        display, std::chrono::steady_clock::now() + kPatience);
+    wl_display_disconnect(display);
+    if (decorates)
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    else if (named.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 std::jthread readFontConfigurationAside() {
@@ -44,22 +62,6 @@ void loadItalianQtTexts(QApplication& application) {
         QApplication::installTranslator(translator);
 }
 
-// Qt 6.4 on Wayland asks its OpenGL buffer integration whether it may draw window decorations
-// before it asks whether the compositor draws them, and so loads Mesa (about 50 MB) for a widget
-// window that never uses OpenGL. Where the compositor draws the decorations, Qt's own are never
-// shown: they are turned off, and OpenGL is never loaded. GNOME draws none; there Qt decorates the
-// window, OpenGL and all.
-void leaveOpenGLUnloaded() {
-    // The compositor answers at once; one that has not in a second is taken to draw nothing.
-    constexpr std::chrono::seconds kPatience{1};
-    if (qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
-        return;
-    wl_display* display = platform::qt::waylandDisplay();
-    if (display && platform::qt::compositorDecoratesWindows(
-                       display, std::chrono::steady_clock::now() + kPatience))
-        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-}
-
 } // namespace
 
 void prepareApplication(QApplication& application) {
@@ -75,7 +77,6 @@ void prepareApplication(QApplication& application) {
     QApplication::setPalette(style->standardPalette());
     substituteFonts();
     loadItalianQtTexts(application);
-    leaveOpenGLUnloaded();
 }
 
 } // namespace app::qt

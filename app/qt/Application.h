@@ -10,6 +10,15 @@ namespace app::qt {
 // WAYLAND_DISPLAY (or an explicit Qt platform). Without one, Qt would abort with its own message.
 bool displayAvailable();
 
+// Chooses the display server before Qt does, and so must come before QApplication. Natively on
+// Wayland where the compositor draws the windows' decorations (sway, KDE Plasma, most wlroots
+// compositors), with Qt's own turned off: Qt 6.4 would load Mesa's OpenGL (about 50 MB) only to
+// ask whether it may draw them, and draws them only through it. Where the compositor draws none
+// (GNOME), through its Xwayland, whose windows it decorates, boxes and their titles included;
+// natively only where there is no Xwayland, with Qt's decorations and OpenGL. A platform the user
+// names (QT_QPA_PLATFORM) holds.
+void chooseDisplayServer();
+
 // fontconfig's first call reads its configuration and every installed font's description: a
 // third of the work before the window shows. Started before QApplication, it runs on another core
 // while Qt finds its plugins and connects to the display; join it before the first text is laid

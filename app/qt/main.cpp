@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::jthread fontConfiguration = readFontConfigurationAside();
+    chooseDisplayServer();
     QApplication application(argc, argv);
     // Read after QApplication has taken out its own options, such as -platform.
     if (const auto status = handleCommandLine(QCoreApplication::arguments()))

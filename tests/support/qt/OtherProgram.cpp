@@ -108,10 +108,26 @@ void startCopying(QProcess& tool, const char* selection, const char* target, con
 }
 
 void copy(const char* selection, const char* target, const QByteArray& data) {
-    QProcess tool;
-    startCopying(tool, selection, target, data, false);
-    waitUntilDone(tool);
-    waitUntilOffered(selection, target, data);
+    if (onWayland()) {
+        QProcess tool;
+        startCopying(tool, selection, target, data, false);
+        waitUntilDone(tool);
+        waitUntilOffered(selection, target, data);
+        return;
+    }
+    // xclip ends once its child owns the selection. A program that took it over since (under
+    // GNOME mutter takes over a selection whose owner has gone, a moment later) makes it copy
+    // again.
+    const QDeadlineTimer deadline(kPatience);
+    for (;;) {
+        QProcess tool;
+        startCopying(tool, selection, target, data, false);
+        waitUntilDone(tool);
+        if (read(selection, target) == data)
+            return;
+        if (deadline.hasExpired())
+            qFatal("the other program never came to own the %s selection", selection);
+    }
 }
 
 // Spins the event loop until the program prints a line starting with `prefix`.
@@ -188,11 +204,12 @@ void otherProgramCopies(const QByteArray& text) {
 }
 
 void emptyClipboard() {
+    if (!onWayland()) {
+        copy("clipboard", "UTF8_STRING", QByteArray());
+        return;
+    }
     QProcess tool;
-    if (onWayland())
-        start(tool, QStringLiteral("wl-copy"), {"--clear"});
-    else
-        start(tool, QStringLiteral("xclip"), {"-i", "-selection", "clipboard", "/dev/null"});
+    start(tool, QStringLiteral("wl-copy"), {"--clear"});
     waitUntilDone(tool);
     waitUntilOffered("clipboard", "UTF8_STRING", QByteArray());
 }
@@ -206,6 +223,10 @@ void otherProgramCopiesPicture(const QByteArray& png) {
 }
 
 QtCopier::QtCopier() {
+    // On the display server the window runs on, as another program beside it would.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QGuiApplication::platformName());
+    m_copier.setProcessEnvironment(environment);
     m_copier.start(QStringLiteral(BRENOLDI_QT_COPIER), {});
     if (!m_copier.waitForStarted(kPatience))
         qFatal("qt_copier could not be started");

@@ -21,7 +21,6 @@
 #include "MemoryControls.h"
 #include "OtherProgram.h"
 #include "form/Form1Design.h"
-#include "platform/qt/DesktopClipboard.h"
 #include "platform/qt/DisplayServer.h"
 
 namespace testing {
@@ -140,10 +139,12 @@ InputWatch& inputWatch() {
 WindowDriver::WindowDriver() {
     prepareTestApplication();
     inputWatch();
+    // Another program empties the clipboard: Wayland takes a program's write only when an input
+    // event led to it, and under GNOME mutter takes the X11 clipboard over whenever its owner
+    // goes, which can race a write of the calculator's own.
+    emptyClipboard();
     if (platform::qt::onWayland()) {
-        // Wayland takes a program's write only when an input event led to it: another program
-        // empties the clipboard, and the compositor gives a new window the focus.
-        emptyClipboard();
+        // The compositor gives a new window the focus.
         m_form = std::make_unique<Form1>();
         m_form->show();
         if (!QTest::qWaitFor([this] { return m_form->isActiveWindow(); }, kPatience))
@@ -151,8 +152,6 @@ WindowDriver::WindowDriver() {
         m_compositor.emplace(m_form->windowTitle());
         return;
     }
-    // Through the calculator's own clipboard, which makes sure the write really took.
-    platform::qt::clipboardForThisDisplay()->setText("");
     m_form = std::make_unique<Form1>();
     m_form->show();
     // Bare Xvfb runs no window manager, so nothing activates a new window by itself.
