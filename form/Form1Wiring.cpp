@@ -85,24 +85,20 @@ bool Form1Wiring::isOperatorKey(const platform::Button& button) const {
     return false;
 }
 
-std::string Form1Wiring::news(const Spoken& before, const ControlDesign& clicked) const {
+platform::News Form1Wiring::news(const Spoken& before, const ControlDesign& clicked) const {
     // The focus stays on the key just clicked, so a screen reader would not read the display by
     // itself: a new result or message is announced, an operation taken, and the 2ndF state when
     // it changes.
     const Spoken after = spokenState();
-    std::string said;
-    const auto add = [&said](std::string_view words) {
-        said += said.empty() ? "" : ", ";
-        said += words;
-    };
+    platform::News news;
     const platform::Button& key = m_controls.button(clicked.name);
     if (isOperatorKey(key) && key.isDefault())
-        add(kPending + std::string(clicked.spokenName));
-    if (after.display != before.display && !after.display.empty())
-        add(after.display);
+        news.operation = kPending + std::string(clicked.spokenName);
+    if (after.display != before.display)
+        news.display = after.display;
     if (after.secondFunction != before.secondFunction)
-        add(after.secondFunction ? kSecondFunctionOn : kSecondFunctionOff);
-    return said;
+        news.secondFunction = after.secondFunction ? kSecondFunctionOn : kSecondFunctionOff;
+    return news;
 }
 
 } // namespace form

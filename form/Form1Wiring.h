@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "engine/Controls.h"
+#include "platform/Announcer.h"
 
 namespace platform {
-class Announcer;
 class Button;
 class Clipboard;
 class DefaultButtonRule;
@@ -78,7 +78,7 @@ private:
     };
     Spoken spokenState() const;
     bool isOperatorKey(const platform::Button& button) const;
-    std::string news(const Spoken& before, const ControlDesign& clicked) const;
+    platform::News news(const Spoken& before, const ControlDesign& clicked) const;
 
     const ControlLookup& m_controls;
     platform::DefaultButtonRule& m_defaultButton;

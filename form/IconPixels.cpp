@@ -26,10 +26,11 @@ bool within(int value, int first, int last) {
 
 IconColour iconPixel(int size, int x, int y) {
     // Larger sizes repeat the drawn pixels in whole squares, so they stay as sharp as the
-    // originals: from 32 when it divides the size, else from 16.
-    const int base = size % 32 == 0 ? 32 : 16;
+    // originals: from 32 when it divides the size, else from 16. A size in between samples the
+    // largest drawn image not larger than it, its pixels taken once or twice.
+    const int base = size % 32 == 0 || (size > 32 && size % 16 != 0) ? 32 : 16;
     if (size != base)
-        return iconPixel(base, x / (size / base), y / (size / base));
+        return iconPixel(base, x * base / size, y * base / size);
     const IconGeometry g = geometryFor(size);
     // In half pixels, so the centre of an even-sized disc needs no fractions.
     const int dx = 2 * x - (g.discDiameter - 1);

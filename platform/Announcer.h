@@ -1,16 +1,30 @@
 #pragma once
 
-#include <string_view>
+#include <string>
 
 namespace platform {
 
-// Has a screen reader speak a short text (a result, a state) without moving the focus.
-// Where no assistive technology listens, it costs nothing. Told after every click, with ""
-// when the click changed nothing worth saying.
+// What a click changed that a screen reader should hear, each part empty where nothing of its kind
+// changed: the operation an operator key took ("in attesa: più"), a new display text (a result, a
+// message), and a change of the 2ndF state ("seconda funzione attiva").
+struct News {
+    std::string operation;
+    std::string display;
+    std::string secondFunction;
+
+    // Every part, in that order, joined by ", "; "" when nothing changed.
+    std::string words() const;
+    // What no text change of the display or the indicator says: the operation and the 2ndF state.
+    std::string stateWords() const;
+};
+
+// Has a screen reader speak what a click changed without moving the focus. Where no assistive
+// technology listens, it costs nothing. Told after every click, with empty news when the click
+// changed nothing worth saying.
 class Announcer {
 public:
     virtual ~Announcer() = default;
-    virtual void announce(std::string_view text) = 0;
+    virtual void announce(const News& news) = 0;
 };
 
 } // namespace platform

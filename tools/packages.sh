@@ -13,10 +13,10 @@ TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pya
     sway wtype wl-clipboard qt6-wayland mutter xwayland libxcb-damage0-dev gdb)
 # The Windows program: the MinGW-w64 cross compiler (posix threads), Wine to run it, fonts-wine for
 # the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it, ImageMagick's
-# import to look at it.
+# import to look at it, xprop to see the icons it gives the window manager.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
     fonts-wine icoutils doctest-dev dpkg-dev)
-WINDOWS_TEST_PACKAGES=(xvfb xauth xclip xdotool python3 imagemagick)
+WINDOWS_TEST_PACKAGES=(xvfb xauth xclip xdotool python3 imagemagick x11-utils)
 
 ensure_packages() {
     local missing=()

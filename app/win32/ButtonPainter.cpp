@@ -25,7 +25,7 @@ void paintButton(const DRAWITEMSTRUCT& item, const Form1Controls::Control& contr
     if (control.face) {
         RECT inside = face;
         InflateRect(&inside, -kFrameWidth, -kFrameWidth);
-        FillRect(dc, &inside, control.face);
+        FillRect(dc, &inside, control.face.get());
     }
     RECT text = face;
     if (pressed)

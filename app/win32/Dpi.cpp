@@ -11,6 +11,8 @@ namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using MetricsForDpiFunction = int(WINAPI*)(int, UINT);
+using EnableNonClientScalingFunction = BOOL(WINAPI*)(HWND);
 
 template <class Function> Function fromUser32(const char* name) {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
@@ -33,6 +35,18 @@ UINT dpiOf(HWND window) {
     if (screen)
         ReleaseDC(nullptr, screen);
     return static_cast<UINT>(dpi);
+}
+
+int systemMetricAt(int index, UINT dpi) {
+    static const auto metricsForDpi = fromUser32<MetricsForDpiFunction>("GetSystemMetricsForDpi");
+    return metricsForDpi ? metricsForDpi(index, dpi) : GetSystemMetrics(index);
+}
+
+void scaleNonClientArea(HWND window) {
+    static const auto enable =
+        fromUser32<EnableNonClientScalingFunction>("EnableNonClientDpiScaling");
+    if (enable)
+        enable(window);
 }
 
 RECT frameAt(RECT client, DWORD style, DWORD extendedStyle, UINT dpi) {

@@ -19,6 +19,13 @@ namespace app::win32 {
 // The window's dots per inch (96 at 100 %).
 UINT dpiOf(HWND window);
 
+// A system metric (an icon's size, say) at `dpi`.
+int systemMetricAt(int index, UINT dpi);
+
+// Has Windows scale the window's title bar and frame with its DPI, as per-monitor awareness v1
+// (Windows 10 1607 to 1703) needs asking; v2 does it by itself. Called on WM_NCCREATE.
+void scaleNonClientArea(HWND window);
+
 // The window rectangle whose client area is `client` at `dpi`, for a window of that style.
 RECT frameAt(RECT client, DWORD style, DWORD extendedStyle, UINT dpi);
 

@@ -28,56 +28,71 @@ SIZE sizeOf(const RECT& rect) {
 
 } // namespace
 
-Form1::Form1(HINSTANCE instance)
-    : m_background(CreateSolidBrush(colorRef(form::kForm1Background))) {
+Form1::WindowClass::WindowClass(HINSTANCE instance, HBRUSH background) : m_instance(instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.cbWndExtra = DLGWINDOWEXTRA; // the dialog manager keeps its state there
     windowClass.hInstance = instance;
-    windowClass.hIcon =
-        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 32, 32, 0));
-    windowClass.hIconSm =
-        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 16, 16, 0));
+    // Where no window of its own says otherwise (the window sets its own, at its DPI).
+    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1");
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = m_background;
+    windowClass.hbrBackground = background;
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass))
-        throw std::runtime_error("window class not registered");
+        throw StartError("la classe della finestra non è stata registrata");
+}
 
+Form1::WindowClass::~WindowClass() {
+    UnregisterClassW(kClassName, m_instance);
+}
+
+Form1::Form1(HINSTANCE instance)
+    : m_instance(instance), m_background(CreateSolidBrush(colorRef(form::kForm1Background))),
+      m_class(instance, m_background.get()) {
     // Sized first for the system's DPI; once the window knows its monitor, for that one's.
     const SIZE guess = sizeOf(frameAt(clientAt(dpiOf(nullptr)), kStyle, 0, dpiOf(nullptr)));
     RECT screen{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    // The window procedure takes the window into m_window as it is made.
     if (!CreateWindowExW(0, kClassName, platform::win32::toUtf16(form::kForm1Caption).c_str(),
                          kStyle, screen.left + (screen.right - screen.left - guess.cx) / 2,
                          screen.top + (screen.bottom - screen.top - guess.cy) / 2, guess.cx,
                          guess.cy, nullptr, nullptr, instance, this))
-        throw std::runtime_error("window not created");
-    const UINT dpi = dpiOf(m_window);
+        throw StartError("la finestra non è stata creata");
+    const UINT dpi = dpiOf(handle());
     const SIZE size = sizeOf(frameAt(clientAt(dpi), kStyle, 0, dpi));
     if (size.cx != guess.cx || size.cy != guess.cy)
-        SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy,
+        SetWindowPos(handle(), nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_controls.emplace(m_window, instance, m_defaultButton, dpi);
-    m_clipboard.emplace(m_window);
-    m_messages.emplace(m_window);
-    m_announcer.emplace(m_window, textBox("Text1").handle(), textBox("Text2").handle());
+    setIcons(dpi);
+    m_controls.emplace(handle(), instance, m_defaultButton, dpi);
+    m_clipboard.emplace(handle());
+    m_messages.emplace(handle());
+    m_announcer.emplace(handle(), textBox("Text1").handle(), textBox("Text2").handle());
     m_wiring.emplace(
         form::Form1Parts{*this, m_defaultButton, *m_clipboard, *m_messages, *m_announcer});
     m_wiring->setInitialState();
 }
 
-Form1::~Form1() {
-    if (IsWindow(m_window))
-        DestroyWindow(m_window);
-    m_controls.reset();
-    DeleteObject(m_background);
+void Form1::setIcons(UINT dpi) {
+    const auto load = [this, dpi](int metric) {
+        const int size = systemMetricAt(metric, dpi);
+        return OwnedIcon(
+            static_cast<HICON>(LoadImageW(m_instance, L"IDI_ICON1", IMAGE_ICON, size, size, 0)));
+    };
+    OwnedIcon big = load(SM_CXICON);
+    OwnedIcon small = load(SM_CXSMICON);
+    // The old icons go once the window has the new ones.
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    m_bigIcon = std::move(big);
+    m_smallIcon = std::move(small);
 }
 
 void Form1::show(int how) {
-    ShowWindow(m_window, how);
-    UpdateWindow(m_window);
+    ShowWindow(handle(), how);
+    UpdateWindow(handle());
     SetFocus(button(form::Form1Wiring::firstFocus().name).handle());
 }
 
@@ -95,7 +110,7 @@ platform::win32::Win32ListBox& Form1::listBox(std::string_view name) const {
 
 bool Form1::handleKey(const MSG& message) {
     if (message.message != WM_KEYDOWN ||
-        (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
+        (message.hwnd != handle() && !IsChild(handle(), message.hwnd)))
         return false;
     if (message.wParam == VK_RETURN) {
         const Form1Controls::Control* focused = m_controls->withHandle(GetFocus());
@@ -133,10 +148,11 @@ LRESULT CALLBACK Form1::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->m_window = window;
+        self->m_window.reset(window);
+        scaleNonClientArea(window);
     }
     auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && self->m_window == window)
+    if (self && self->handle() == window)
         return self->handleMessage(message, w, l);
     return DefDlgProcW(window, message, w, l);
 }
@@ -168,12 +184,12 @@ LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
                 SetTextColor(dc, colorRef(*control->design->textColour));
             if (control->face) {
                 SetBkColor(dc, colorRef(*control->design->face));
-                return reinterpret_cast<LRESULT>(control->face);
+                return reinterpret_cast<LRESULT>(control->face.get());
             }
         }
         break;
     case WM_CTLCOLORDLG:
-        return reinterpret_cast<LRESULT>(m_background);
+        return reinterpret_cast<LRESULT>(m_background.get());
     case WM_DPICHANGED:
         // Moved to a monitor of another DPI (or its scale changed): where Windows suggests, at
         // the client size the design has at the new DPI.
@@ -181,23 +197,30 @@ LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
             const UINT dpi = HIWORD(w);
             const auto* suggested = reinterpret_cast<const RECT*>(l);
             const SIZE size = sizeOf(frameAt(clientAt(dpi), kStyle, 0, dpi));
-            SetWindowPos(m_window, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+            SetWindowPos(handle(), nullptr, suggested->left, suggested->top, size.cx, size.cy,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             m_controls->layOut(dpi);
-            InvalidateRect(m_window, nullptr, TRUE);
+            setIcons(dpi);
+            InvalidateRect(handle(), nullptr, TRUE);
         }
         return 0;
     case WM_CLOSE:
         // The dialog manager would turn it into IDCANCEL; closing the window ends the program.
-        DestroyWindow(m_window);
+        DestroyWindow(handle());
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    case WM_NCDESTROY: {
+        // Windows has destroyed the window: there is nothing left to destroy.
+        const LRESULT result = DefDlgProcW(handle(), message, w, l);
+        (void)m_window.release();
+        return result;
+    }
     default:
         break;
     }
-    return DefDlgProcW(m_window, message, w, l);
+    return DefDlgProcW(handle(), message, w, l);
 }
 
 } // namespace app::win32

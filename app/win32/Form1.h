@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "Form1Controls.h"
+#include "Handles.h"
 #include "form/Form1Wiring.h"
 #include "platform/DefaultButtonRule.h"
 #include "platform/win32/Win32Announcer.h"
@@ -22,13 +23,13 @@ namespace app::win32 {
 
 class Form1 final : public form::ControlLookup {
 public:
-    // Throws std::runtime_error when Windows refuses the window or one of its controls.
+    // Throws StartError when Windows refuses the window class, the window or one of its
+    // controls; what was made is released, and no window is left to reach this object.
     explicit Form1(HINSTANCE instance);
-    ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    HWND handle() const { return m_window; }
+    HWND handle() const { return m_window.get(); }
     void show(int how);
 
     // The keys the window decides itself, before the dialog manager sees them: Enter (through the
@@ -43,9 +44,24 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handleMessage(UINT message, WPARAM w, LPARAM l);
     void moveFocus(bool backwards);
+    // The title bar's and the taskbar's icons, drawn at the sizes Windows wants at `dpi`.
+    void setIcons(UINT dpi);
 
-    HWND m_window = nullptr;
-    HBRUSH m_background;
+    // The window's class, registered for as long as this lives.
+    class WindowClass {
+    public:
+        WindowClass(HINSTANCE instance, HBRUSH background);
+        ~WindowClass();
+        WindowClass(const WindowClass&) = delete;
+        WindowClass& operator=(const WindowClass&) = delete;
+
+    private:
+        HINSTANCE m_instance;
+    };
+
+    HINSTANCE m_instance;
+    OwnedBrush m_background;
+    WindowClass m_class;
     // Declared before the controls, whose buttons hold on to it until they are gone.
     platform::DefaultButtonRule m_defaultButton;
     std::optional<Form1Controls> m_controls;
@@ -53,6 +69,10 @@ private:
     std::optional<platform::win32::Win32MessageBox> m_messages;
     std::optional<platform::win32::Win32Announcer> m_announcer;
     std::optional<form::Form1Wiring> m_wiring;
+    OwnedIcon m_bigIcon, m_smallIcon;
+    // Last, so it goes first, before everything its controls use; empty once Windows has
+    // destroyed it.
+    OwnedWindow m_window;
 };
 
 } // namespace app::win32

@@ -34,20 +34,6 @@ Form1Controls::Form1Controls(HWND window, HINSTANCE instance,
     nameForScreenReaders();
 }
 
-Form1Controls::~Form1Controls() {
-    for (const Control& control : m_controls) {
-        if (control.face)
-            DeleteObject(control.face);
-    }
-    deleteFonts();
-}
-
-void Form1Controls::deleteFonts() {
-    for (const auto& [key, font] : m_fonts)
-        DeleteObject(font);
-    m_fonts.clear();
-}
-
 const Form1Controls::Control* Form1Controls::withHandle(HWND handle) const {
     for (const Control& control : m_controls) {
         if (control.handle == handle)
@@ -76,8 +62,8 @@ platform::win32::Win32ListBox& Form1Controls::listBox(std::string_view name) con
 HFONT Form1Controls::font(const form::FontDesign& design) {
     auto& font = m_fonts[std::make_tuple(std::string(design.family), design.points, design.bold)];
     if (!font)
-        font = createFontAt(design, m_dpi);
-    return font;
+        font.reset(createFontAt(design, m_dpi));
+    return font.get();
 }
 
 void Form1Controls::layOut(UINT dpi) {
@@ -94,8 +80,6 @@ void Form1Controls::layOut(UINT dpi) {
         SendMessageW(control.handle, WM_SETFONT,
                      reinterpret_cast<WPARAM>(font(control.design->font)), TRUE);
     }
-    for (const auto& [key, font] : old)
-        DeleteObject(font);
     if (m_toolTips)
         SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, toolTipWidth(dpi));
 }
@@ -130,10 +114,11 @@ void Form1Controls::create(HWND window, HINSTANCE instance,
                             place.top, place.right - place.left, place.bottom - place.top, window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         if (!handle)
-            throw std::runtime_error(std::string("control not created: ") + design.name);
+            throw StartError(std::string("il controllo ") + design.name + " non è stato creato");
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
         m_controls.push_back(
-            {&design, handle, design.face ? CreateSolidBrush(colorRef(*design.face)) : nullptr});
+            {&design, handle,
+             OwnedBrush(design.face ? CreateSolidBrush(colorRef(*design.face)) : nullptr)});
         switch (design.kind) {
         case ControlKind::Button:
             m_buttons.emplace(
@@ -158,10 +143,10 @@ void Form1Controls::create(HWND window, HINSTANCE instance,
 void Form1Controls::addToolTips(HWND window, HINSTANCE instance) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
-    const HWND tips = CreateWindowExW(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
-    if (!tips)
+    m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
+                                 nullptr, instance, nullptr);
+    if (!m_toolTips)
         return; // the window works without its tips
     for (const Control& control : m_controls) {
         if (!control.design->toolTip)
@@ -173,9 +158,9 @@ void Form1Controls::addToolTips(HWND window, HINSTANCE instance) {
         tool.hwnd = window;
         tool.uId = reinterpret_cast<UINT_PTR>(control.handle);
         tool.lpszText = text.data();
-        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, toolTipWidth(m_dpi));
+    SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, toolTipWidth(m_dpi));
 }
 
 void Form1Controls::nameForScreenReaders() {

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "Handles.h"
 #include "form/ControlsByName.h"
 #include "platform/win32/Win32Button.h"
 #include "platform/win32/Win32ListBox.h"
@@ -26,14 +27,13 @@ class Form1Controls {
 public:
     struct Control {
         const form::ControlDesign* design;
-        HWND handle;
-        HBRUSH face; // nullptr: the system's
+        HWND handle;     // the window's child, destroyed with it
+        OwnedBrush face; // none: the system's
     };
 
-    // Made at the window's `dpi`.
+    // Made at the window's `dpi`. Throws StartError when Windows refuses a control.
     Form1Controls(HWND window, HINSTANCE instance, platform::DefaultButtonRule& defaultButton,
                   UINT dpi);
-    ~Form1Controls();
     Form1Controls(const Form1Controls&) = delete;
     Form1Controls& operator=(const Form1Controls&) = delete;
 
@@ -53,7 +53,6 @@ public:
 
 private:
     void create(HWND window, HINSTANCE instance, platform::DefaultButtonRule& defaultButton);
-    void deleteFonts();
     void addToolTips(HWND window, HINSTANCE instance);
     void nameForScreenReaders();
 
@@ -61,9 +60,9 @@ private:
     form::ControlsByName<platform::win32::Win32Button> m_buttons;
     form::ControlsByName<platform::win32::Win32TextBox> m_textBoxes;
     form::ControlsByName<platform::win32::Win32ListBox> m_listBoxes;
-    std::map<std::tuple<std::string, double, bool>, HFONT> m_fonts; // at m_dpi
+    std::map<std::tuple<std::string, double, bool>, OwnedFont> m_fonts; // at m_dpi
     UINT m_dpi;
-    HWND m_toolTips = nullptr;
+    HWND m_toolTips = nullptr; // the window's, destroyed with it; none where Windows made none
 };
 
 } // namespace app::win32

@@ -1,14 +1,29 @@
 #include "platform/win32/WindowsApi.h"
 
+#include <new>
 #include <objbase.h>
-#include <stdexcept>
+#include <string>
 
 #include "Form1.h"
+#include "Handles.h"
+#include "platform/win32/Utf16.h"
+
+namespace {
+
+// The one box a failed start shows, saying what failed. By then Form1 has let go of all it made,
+// its window first, so the box's own message loop reaches nothing of it.
+void tellWhatFailed(const std::string& what) {
+    const std::wstring text = L"La finestra della calcolatrice non può essere creata: " +
+                              platform::win32::toUtf16(what) + L".";
+    MessageBoxW(nullptr, text.c_str(), L"BRENOLDI", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     // The accessibility annotations are COM objects of this thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int status = 0;
+    int status = 1;
     try {
         app::win32::Form1 form(instance);
         form.show(show);
@@ -20,10 +35,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             DispatchMessageW(&message);
         }
         status = static_cast<int>(message.wParam);
-    } catch (const std::runtime_error&) {
-        MessageBoxW(nullptr, L"La finestra della calcolatrice non può essere creata.", L"BRENOLDI",
-                    MB_OK | MB_ICONERROR);
-        status = 1;
+    } catch (const app::win32::StartError& error) {
+        tellWhatFailed(error.what());
+    } catch (const std::bad_alloc&) {
+        tellWhatFailed("memoria insufficiente");
     }
     if (SUCCEEDED(com))
         CoUninitialize();

@@ -49,8 +49,8 @@ QtAnnouncer::QtAnnouncer(QWidget& window) : m_window(window), m_notice(new Notic
     (void)installed;
 }
 
-void QtAnnouncer::announce(std::string_view words) {
-    const QString text = fromUtf8(words);
+void QtAnnouncer::announce(const News& news) {
+    const QString text = fromUtf8(news.words());
     if (text.isEmpty())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -17,7 +17,8 @@ class QtAnnouncer final : public Announcer {
 public:
     explicit QtAnnouncer(QWidget& window);
 
-    void announce(std::string_view text) override;
+    // Speaks every part of the news.
+    void announce(const News& news) override;
 
 private:
     QWidget& m_window;

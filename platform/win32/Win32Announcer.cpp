@@ -75,10 +75,10 @@ Win32Announcer::Win32Announcer(HWND window, HWND display, HWND indicator)
     makeLiveRegion(annotations, indicator);
 }
 
-void Win32Announcer::announce(std::string_view text) {
+void Win32Announcer::announce(const News& news) {
     raiseIfChanged(m_display);
     raiseIfChanged(m_indicator);
-    notify(text);
+    notify(news.stateWords());
 }
 
 void Win32Announcer::raiseIfChanged(LiveRegion& region) {
@@ -92,7 +92,7 @@ void Win32Announcer::raiseIfChanged(LiveRegion& region) {
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, region.handle, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void Win32Announcer::notify(std::string_view text) {
+void Win32Announcer::notify(const std::string& text) {
     if (text.empty())
         return;
     const UiaNotifications& uia = uiaNotifications();

@@ -8,17 +8,18 @@
 
 namespace platform::win32 {
 
-// Tells Windows screen readers what a click changed, without moving the focus. The display and
-// the 2ndF indicator are live regions (assertive), and each new text of theirs raises
-// EVENT_OBJECT_LIVEREGIONCHANGED, which Narrator and NVDA read; where the system has UI
-// Automation notifications (Windows 10 1709 and later), the words are also raised as one, as
-// they are spoken on Linux. Both services are looked up at run time: where one is missing (Wine
-// has neither the live setting nor the notification), the other still works.
+// Tells Windows screen readers what a click changed, without moving the focus, each thing once.
+// The display and the 2ndF indicator are live regions (assertive), and each new text of theirs
+// raises EVENT_OBJECT_LIVEREGIONCHANGED, which Narrator and NVDA read. What no text change says
+// (the operation an operator key took, the 2ndF state) is raised as a UI Automation notification,
+// where the system has them (Windows 10 1709 and later). Both services are looked up at run time:
+// where one is missing (Wine has neither the live setting nor the notification), the other still
+// works.
 class Win32Announcer final : public Announcer {
 public:
     Win32Announcer(HWND window, HWND display, HWND indicator);
 
-    void announce(std::string_view text) override;
+    void announce(const News& news) override;
 
 private:
     struct LiveRegion {
@@ -26,7 +27,7 @@ private:
         std::wstring lastText;
     };
     void raiseIfChanged(LiveRegion& region);
-    void notify(std::string_view text);
+    void notify(const std::string& text);
 
     HWND m_window;
     LiveRegion m_display, m_indicator;

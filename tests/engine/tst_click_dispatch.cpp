@@ -46,3 +46,26 @@ TEST_CASE("says nothing when a click succeeds") {
     CHECK(ran);
     CHECK(box.shown.empty());
 }
+
+TEST_CASE("tells a screen reader each change once") {
+    // Every part on Linux; on Windows the display and the indicator speak for themselves (live
+    // regions), and the notification says only the rest.
+    struct Row {
+        const char* keys;
+        const char* words;      // the last click's, all of them
+        const char* stateWords; // the last click's, without the display
+    };
+    const Row rows[] = {
+        {"1 2 + 3 =", "15", ""},
+        {"1 2 +", "in attesa: più", "in attesa: più"},
+        {"2ndF 2 log", "100, seconda funzione disattivata", "seconda funzione disattivata"},
+    };
+    for (const Row& row : rows) {
+        INFO("keys: ", row.keys);
+        testing::MemoryForm form;
+        form.press(row.keys);
+        REQUIRE(!form.announcer.heard.empty());
+        CHECK(form.announcer.heard.back().words() == row.words);
+        CHECK(form.announcer.heard.back().stateWords() == row.stateWords);
+    }
+}

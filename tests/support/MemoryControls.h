@@ -83,11 +83,8 @@ public:
 
 class RecordingAnnouncer final : public platform::Announcer {
 public:
-    void announce(std::string_view text) override {
-        if (!text.empty())
-            said.emplace_back(text);
-    }
-    std::vector<std::string> said;
+    void announce(const platform::News& news) override { heard.push_back(news); }
+    std::vector<platform::News> heard;
 };
 
 // Splits "1 2 + 3 =" into its key captions.

@@ -105,7 +105,7 @@ QByteArray png(int size) {
 
 } // namespace
 
-QByteArray icoFile(std::initializer_list<int> sizes) {
+QByteArray icoFile(std::span<const int> sizes) {
     QList<QByteArray> images;
     for (int size : sizes)
         images.append(size >= kPngFrom ? png(size) : bitmap(size));

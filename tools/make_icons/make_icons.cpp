@@ -1,6 +1,7 @@
 // Writes the program icon's files from the pixels the window uses: brenoldi-N.png at every
-// launcher size and brenoldi.svg for the Linux desktop, brenoldi.ico (16, 32 and 48 in 16 colours
-// with a transparency mask, 256 as PNG) for Windows. Run by hand after a change to the icon:
+// launcher size and brenoldi.svg for the Linux desktop, brenoldi.ico (every size Windows asks from
+// 100 to 200 % in 16 colours with a transparency mask, 256 as PNG) for Windows. Run by hand after
+// a change to the icon:
 //   make_icons packaging/icons
 
 #include <QCoreApplication>
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     QFile svg(out.filePath(QStringLiteral("brenoldi.svg")));
     ok = svg.open(QIODevice::WriteOnly) && svg.write(app::qt::programIconSvg()) > 0 && ok;
     QFile ico(out.filePath(QStringLiteral("brenoldi.ico")));
-    ok = ico.open(QIODevice::WriteOnly) && ico.write(icoFile({16, 32, 48, 256})) > 0 && ok;
+    ok = ico.open(QIODevice::WriteOnly) && ico.write(icoFile(form::kWindowsIconSizes)) > 0 && ok;
     if (!ok) {
         std::fputs("make_icons: could not write the icon files\n", stderr);
         return 1;

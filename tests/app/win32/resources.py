@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The resources of BRENOLDI.exe, read with icoutils: everything tagged Italian (0x0410), the icon
-at 16, 32, 48 and 256 pixels, the version information the design gives, and a manifest declaring
-per-monitor DPI awareness. Exits 0 when all holds, 1 with a message otherwise."""
+drawn at every size Windows asks from 100 to 200 %, the version information the design gives, and
+a manifest declaring per-monitor DPI awareness. Exits 0 when all holds, 1 with a message
+otherwise."""
 
 import struct
 import subprocess
@@ -23,10 +24,12 @@ if not listing or any("--language=1040" not in line for line in listing.splitlin
 with tempfile.NamedTemporaryFile(suffix=".ico") as icon:
     subprocess.run(["wrestool", "-x", "--type=14", "-o", icon.name, PROGRAM], check=True)
     sizes = subprocess.run(["icotool", "-l", icon.name], capture_output=True, text=True).stdout
-widths = sorted(int(part.split("=")[1]) for line in sizes.splitlines()
-                for part in line.split() if part.startswith("--width="))
-if widths != [16, 32, 48, 256]:
-    fail(f"icon sizes {widths}")
+widths = {int(part.split("=")[1]) for line in sizes.splitlines()
+          for part in line.split() if part.startswith("--width=")}
+# The small (16) and big (32) icons at 100, 125, 150 and 200 %, and Explorer's largest view.
+wanted = {round(icon * scale) for icon in (16, 32) for scale in (1, 1.25, 1.5, 2)} | {256}
+if not wanted <= widths:
+    fail(f"the icon has no frame of {sorted(wanted - widths)} pixels")
 
 version = subprocess.run(["wrestool", "-x", "--type=16", "--raw", PROGRAM], capture_output=True).stdout
 fixed = version.find(struct.pack("<I", 0xFEEF04BD))
@@ -48,4 +51,5 @@ for declared in ["<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/Window
         fail(f"the manifest does not declare {declared}")
 if "Microsoft.Windows.Common-Controls" in manifest:
     fail("the manifest asks for common controls 6")
-print("BRENOLDI.exe resources: Italian, icon 16/32/48/256, version 1.00, per-monitor DPI manifest")
+print("BRENOLDI.exe resources: Italian, icon at every size from 100 to 200 %, version 1.00, "
+      "per-monitor DPI manifest")

@@ -8,6 +8,7 @@ holds, 1 with a message otherwise.
 """
 
 import os
+import re
 import select
 import subprocess
 import sys
@@ -190,6 +191,16 @@ def captions_stay_inside_their_keys(window, listing, default_id):
             fail(f"the caption {caption!r} is drawn over its key's frame at {spilt[:3]}")
 
 
+def icons_fit(window, dpi):
+    """The title bar's and the taskbar's icons are drawn at the sizes Windows wants at `dpi`,
+    not scaled from another size into a blur: as the window manager is given them."""
+    wanted = {round(16 * dpi / 96), round(32 * dpi / 96)}
+    shown = run("xprop", "-id", window, "_NET_WM_ICON").stdout
+    got = {int(width) for width, height in re.findall(r"Icon \((\d+) x (\d+)\)", shown)}
+    if got != wanted:
+        fail(f"at {dpi} dpi the icons are {sorted(got)} pixels, not {sorted(wanted)}")
+
+
 def scaled_windows():
     """At 144 and 192 dpi the window is drawn at that DPI, every caption inside its key."""
     try:
@@ -208,6 +219,7 @@ def scaled_windows():
                     if got != [pixels(v, dpi) for v in place]:
                         fail(f"at {dpi} dpi {name} is at {got}")
                 captions_stay_inside_their_keys(window, lines, ID["Risultato"])
+                icons_fit(window, dpi)
                 press(window, "1 2 + 3 =", dpi)
                 expect("Text1", "15")
             finally:
@@ -263,6 +275,7 @@ def main():
         if probe("state")[1].split() != [str(ID["Command1"]), str(ID["Risultato"])]:
             fail(f"at start focus and default are {probe('state')[1]!r}")
         captions_stay_inside_their_keys(window, lines, ID["Risultato"])
+        icons_fit(window, 96)
         live_regions(window)
 
         press(window, "C 1 2 + 3 =")
