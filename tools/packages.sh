@@ -1,22 +1,25 @@
-# Sourced by tools/start and tools/test: the Debian packages the project needs, and a function
-# that installs the missing ones (and only those).
+# Sourced by the tools: the Debian packages the project needs, installed when missing (and only
+# those). What the Linux program needs to build, and its test suite to run, is debian/control's
+# Build-Depends (the tests' marked <!nocheck>); the Windows program's is listed here.
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libfontconfig-dev libxcb1-dev libwayland-dev
-    libwayland-bin wayland-protocols qt6-translations-l10n fonts-liberation2)
-# Xvfb and xauth for a private X server, xclip as "another program" on the clipboard, an Italian
-# locale to prove the number conversions ignore it, and a private desktop bus with AT-SPI and its
-# Python client to read the window as a screen reader does. Natively on Wayland: a headless sway,
-# wtype for keys, wl-clipboard as the other program, and Qt's Wayland plugin; GNOME's compositor,
-# mutter, with its Xwayland. The launch benchmark watches the window's painting with the X DAMAGE
-# extension. gdb: a test that hangs prints every thread's stack before it is stopped.
-TEST_PACKAGES=(xvfb xauth xclip locales-all dbus-daemon at-spi2-core python3-pyatspi doctest-dev
-    sway wtype wl-clipboard qt6-wayland mutter xwayland libxcb-damage0-dev gdb)
 # The Windows program: the MinGW-w64 cross compiler (posix threads), Wine to run it, fonts-wine for
 # the bitmap "MS Sans Serif", icoutils to read its resources, xdotool to click it, ImageMagick's
 # import to look at it, xprop to see the icons it gives the window manager.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
     fonts-wine icoutils doctest-dev dpkg-dev)
 WINDOWS_TEST_PACKAGES=(xvfb xauth xclip xdotool python3 imagemagick x11-utils)
+
+# Runs a command as root: directly, or through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Run as root: $*" >&2
+        return 1
+    fi
+}
 
 ensure_packages() {
     local missing=()
@@ -27,20 +30,29 @@ ensure_packages() {
         fi
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if command -v sudo >/dev/null; then
-            sudo=(sudo)
-        else
-            echo "Missing Debian packages: ${missing[*]}; install them as root." >&2
-            return 1
-        fi
-    fi
     echo "Installing Debian packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+}
+
+# Installs debian/control's Build-Depends that are missing: with the test suite's, or, given the
+# profile "nocheck", without them. dpkg-checkbuilddeps tells, so apt is asked nothing when all
+# are there.
+ensure_build_dependencies() {
+    local profiles=()
+    [ $# -gt 0 ] && profiles=(-P "$1")
+    ensure_packages dpkg-dev
+    dpkg-checkbuilddeps "${profiles[@]}" >/dev/null 2>&1 && return 0
+    echo "Installing what debian/control asks to build${profiles:+ (${profiles[1]})}"
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get build-dep -y -qq --no-install-recommends \
+        "${profiles[@]}" ./ >/dev/null
+}
+
+# What the installed program recommends, as debian/control says: fonts and Qt's Italian texts.
+recommended_packages() {
+    sed -n 's/^Recommends: //p' debian/control | tr -d ' ' | tr ',' ' '
 }
 
 # The time the artifacts carry, as Debian's tools take it: the last commit's, or the changelog's
@@ -48,7 +60,7 @@ ensure_packages() {
 export_source_date_epoch() {
     if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null ||
-            dpkg-parsechangelog -l packaging/debian/changelog -STimestamp)
+            dpkg-parsechangelog -STimestamp)
     fi
     export SOURCE_DATE_EPOCH
 }
