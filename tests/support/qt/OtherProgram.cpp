@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <csignal>
 #include <string_view>
+#include <unistd.h>
 
 #include "platform/qt/DisplayServer.h"
 
@@ -19,7 +20,11 @@ namespace {
 constexpr int kPatience = 10000; // ms: far beyond any answer under load, short of ctest's limit
 
 // The display server's clipboard tool: xclip on X11, wl-copy and wl-paste natively on Wayland.
+// xclip and wl-copy leave a child serving the selection after the test has ended; it must not
+// keep the files this process inherited open, or whatever reads the test's output to its end
+// (ninja under dpkg-buildpackage) waits for it as long as the display lives.
 void start(QProcess& tool, const QString& program, const QStringList& arguments) {
+    tool.setChildProcessModifier([] { ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC); });
     tool.start(program, arguments);
     if (!tool.waitForStarted(kPatience))
         qFatal("%s could not be started (Debian package xclip or wl-clipboard)",
