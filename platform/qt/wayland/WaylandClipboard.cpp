@@ -30,6 +30,22 @@ std::string writeMark(std::uint64_t write) {
            ";n=" + std::to_string(write);
 }
 
+// Qt 6.4's Wayland clipboard never frees the data it is given: neither this program's writes nor
+// the primary selection a text box writes itself as text is selected. Whatever Qt holds no more,
+// replaced by a newer write or dropped for another program's, is freed here, unless Qt freed it.
+void freeDataQtDropped(QClipboard::Mode mode) {
+    static QPointer<QMimeData> held[2];
+    QClipboard& clipboard = desktopClipboard();
+    const bool ours = mode == QClipboard::Selection ? clipboard.ownsSelection()
+                                                    : clipboard.ownsClipboard();
+    auto* now = ours ? const_cast<QMimeData*>(clipboard.mimeData(mode)) : nullptr;
+    QPointer<QMimeData>& last = held[mode == QClipboard::Selection ? 1 : 0];
+    if (last == now)
+        return;
+    delete last.data();
+    last = now;
+}
+
 WaylandClipboardReader::Selection waylandSelection(QClipboard::Mode mode) {
     return mode == QClipboard::Selection ? WaylandClipboardReader::Selection::Primary
                                          : WaylandClipboardReader::Selection::Clipboard;
@@ -41,6 +57,7 @@ WaylandClipboard::WaylandClipboard(wl_display& display)
     : m_reader(std::make_unique<WaylandClipboardReader>(&display, Clock::now() + kDeadline)) {
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      &m_idle, [this] { m_reader->handlePending(); });
+    QObject::connect(&desktopClipboard(), &QClipboard::changed, &m_idle, freeDataQtDropped);
 }
 
 WaylandClipboard::~WaylandClipboard() = default;
@@ -83,11 +100,6 @@ void WaylandClipboard::setText(std::string_view text) {
     const std::string mark = writeMark(++latest.number);
     data->setData(QString::fromStdString(mark), QByteArray());
     desktopClipboard().setMimeData(data, QClipboard::Clipboard);
-    // Qt 6.4's Wayland clipboard never frees the data it is given. The last write's is freed
-    // here, once the new one has replaced what held it: unless Qt freed it itself.
-    static QPointer<QMimeData> lastWrite;
-    delete lastWrite.data();
-    lastWrite = data;
     // The compositor offers the new selection back before it answers what follows: a write it
     // refused (an old input serial, a superseded one) comes back as someone else's offer.
     m_reader->catchUp(deadline);
