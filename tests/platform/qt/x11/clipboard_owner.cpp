@@ -229,8 +229,11 @@ void onRequest(const xcb_selection_request_event_t& request) {
         put(request.requestor, request.property, g_integer, 32, numbers, 2);
         notify(request, request.property, request.time, request.requestor);
     } else if (g_mode == "changed-under") {
+        // Under a grab, so the requestor cannot read the answer before it changes.
+        xcb_grab_server(g_x);
         answer(request, request.time);
         put(request.requestor, request.property, request.target, 8, "99", 2, XCB_PROP_MODE_APPEND);
+        xcb_ungrab_server(g_x);
     } else if (g_mode == "huge-property") {
         // Built by appends, as no single request may carry 64 MiB.
         const std::string piece(4u << 20, '7');
