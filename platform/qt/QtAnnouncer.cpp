@@ -8,6 +8,8 @@
 
 namespace platform::qt {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+
 // The object a screen reader sees appear, with the text to speak as its name.
 class Notice final : public QObject {
 public:
@@ -53,16 +55,25 @@ void QtAnnouncer::announce(const News& news) {
     const QString text = fromUtf8(news.words());
     if (text.isEmpty())
         return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(&m_window, text);
-    QAccessible::updateAccessibility(&event);
-#else
     m_notice->text = text;
     QAccessibleEvent renamed(m_notice, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-#endif
 }
+
+#else
+
+QtAnnouncer::QtAnnouncer(QWidget& window) : m_window(window) {}
+
+void QtAnnouncer::announce(const News& news) {
+    const QString text = fromUtf8(news.words());
+    if (text.isEmpty())
+        return;
+    QAccessibleAnnouncementEvent event(&m_window, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+#endif
 
 } // namespace platform::qt

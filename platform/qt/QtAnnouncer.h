@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "platform/Announcer.h"
 
 class QWidget;
@@ -22,7 +24,9 @@ public:
 
 private:
     QWidget& m_window;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     Notice* m_notice; // owned by the window
+#endif
 };
 
 } // namespace platform::qt

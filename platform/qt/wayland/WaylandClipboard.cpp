@@ -3,7 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QMimeData>
 #include <QPointer>
-#include <unistd.h>
+#include <random>
 
 #include "WaylandClipboardReader.h"
 #include "platform/qt/QtText.h"
@@ -14,25 +14,37 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The latest write of this process, whichever object made it: the selection is the process's.
-struct LatestWrite {
-    std::uint64_t number = 0;
-    std::string text;
+// This process's writes, whichever object made them: the selection is the process's. A write
+// counts as the latest only once the compositor is known to hold it; until then its mark is no
+// one's, and an offer carrying it is read as anyone else's would be.
+struct Writes {
+    std::uint64_t issued = 0;
+    std::string latestMark;
+    std::string latestText;
 };
 
-LatestWrite& latestWrite() {
-    static LatestWrite write;
-    return write;
+Writes& writes() {
+    static Writes all;
+    return all;
 }
 
+// A mark no other process makes: a process id repeats across sandboxes, 128 random bits do not.
 std::string writeMark(std::uint64_t write) {
-    return "application/x-brenoldi-write;pid=" + std::to_string(getpid()) +
-           ";n=" + std::to_string(write);
+    static const std::string process = [] {
+        std::random_device random;
+        std::string bits;
+        for (int i = 0; i < 4; ++i)
+            bits += std::to_string(random()) + ".";
+        return bits;
+    }();
+    return "application/x-brenoldi-write;process=" + process + ";n=" + std::to_string(write);
 }
 
-// Qt 6.4's Wayland clipboard never frees the data it is given: neither this program's writes nor
-// the primary selection a text box writes itself as text is selected. Whatever Qt holds no more,
-// replaced by a newer write or dropped for another program's, is freed here, unless Qt freed it.
+#if QT_VERSION < QT_VERSION_CHECK(6, 6, 0)
+// Qt's Wayland clipboard before 6.6 never frees the data it is given: neither this program's
+// writes nor the primary selection a text box writes itself as text is selected. Whatever Qt holds
+// no more, replaced by a newer write or dropped for another program's, is freed here, unless Qt
+// freed it. From 6.6 Qt owns that data, keeps it after another program's copy and frees it itself.
 void freeDataQtDropped(QClipboard::Mode mode) {
     static QPointer<QMimeData> held[2];
     QClipboard& clipboard = desktopClipboard();
@@ -45,6 +57,7 @@ void freeDataQtDropped(QClipboard::Mode mode) {
     delete last.data();
     last = now;
 }
+#endif
 
 WaylandClipboardReader::Selection waylandSelection(QClipboard::Mode mode) {
     return mode == QClipboard::Selection ? WaylandClipboardReader::Selection::Primary
@@ -57,7 +70,9 @@ WaylandClipboard::WaylandClipboard(wl_display& display)
     : m_reader(std::make_unique<WaylandClipboardReader>(&display, Clock::now() + kDeadline)) {
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      &m_idle, [this] { m_reader->handlePending(); });
+#if QT_VERSION < QT_VERSION_CHECK(6, 6, 0)
     QObject::connect(&desktopClipboard(), &QClipboard::changed, &m_idle, freeDataQtDropped);
+#endif
 }
 
 WaylandClipboard::~WaylandClipboard() = default;
@@ -79,9 +94,10 @@ std::string WaylandClipboard::read(QClipboard::Mode mode, TooLong tooLong) const
     m_reader->catchUp(deadline);
     if (!m_reader->focused())
         throw ClipboardError("Wayland shows the clipboard to the focused program only");
-    const LatestWrite& latest = latestWrite();
-    if (mode == QClipboard::Clipboard && m_reader->offers(selection, writeMark(latest.number)))
-        return withinLimit(latest.text, kMaxTextBytes, tooLong);
+    const Writes& ours = writes();
+    if (mode == QClipboard::Clipboard && !ours.latestMark.empty() &&
+        m_reader->offers(selection, ours.latestMark))
+        return withinLimit(ours.latestText, kMaxTextBytes, tooLong);
     // Qt holds its own primary selection as it wrote it: asked of Qt, it answers at once.
     if (mode == QClipboard::Selection && clipboard.ownsSelection())
         return withinLimit(toUtf8(clipboard.text(mode)), kMaxTextBytes, tooLong);
@@ -96,8 +112,8 @@ void WaylandClipboard::setText(std::string_view text) {
         throw ClipboardError("Wayland shows the clipboard to the focused program only");
     auto* data = new QMimeData;
     data->setText(fromUtf8(text));
-    LatestWrite& latest = latestWrite();
-    const std::string mark = writeMark(++latest.number);
+    Writes& ours = writes();
+    const std::string mark = writeMark(++ours.issued);
     data->setData(QString::fromStdString(mark), QByteArray());
     desktopClipboard().setMimeData(data, QClipboard::Clipboard);
     // The compositor offers the new selection back before it answers what follows: a write it
@@ -105,7 +121,8 @@ void WaylandClipboard::setText(std::string_view text) {
     m_reader->catchUp(deadline);
     if (!m_reader->offers(WaylandClipboardReader::Selection::Clipboard, mark))
         throw ClipboardError("the compositor did not take the clipboard");
-    latest.text = std::string(text);
+    ours.latestMark = mark;
+    ours.latestText = std::string(text);
 }
 
 bool WaylandClipboard::mayHoldText(QClipboard::Mode mode) const {

@@ -108,8 +108,6 @@ void WaylandClipboardReader::bindDevices(Deadline deadline) {
     catchUp(deadline);
     if (!m_seat || !m_manager)
         throw ClipboardError("the compositor offers no clipboard");
-    static const wl_seat_listener seatListener{onCapabilities, [](void*, wl_seat*, const char*) {}};
-    wl_seat_add_listener(m_seat, &seatListener, this);
 
     m_device = wl_data_device_manager_get_data_device(m_manager, m_seat);
     static const wl_data_device_listener deviceListener{
@@ -179,6 +177,11 @@ void WaylandClipboardReader::onGlobal(void* self, wl_registry* registry, std::ui
     };
     if (std::strcmp(interface, wl_seat_interface.name) == 0 && !reader.m_seat) {
         reader.m_seat = static_cast<wl_seat*>(bind(wl_seat_interface, kSeatVersion));
+        // Listened to at once: the seat's capabilities may come in the same dispatch as this
+        // global, and a keyboard never bound would leave the program unfocused for good.
+        static const wl_seat_listener seatListener{onCapabilities,
+                                                   [](void*, wl_seat*, const char*) {}};
+        wl_seat_add_listener(reader.m_seat, &seatListener, &reader);
     } else if (std::strcmp(interface, wl_data_device_manager_interface.name) == 0 &&
                !reader.m_manager) {
         reader.m_manager = static_cast<wl_data_device_manager*>(

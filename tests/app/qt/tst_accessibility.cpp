@@ -30,19 +30,34 @@ struct Heard {
 QList<Heard> g_heard;
 
 void listen(QAccessibleEvent* event) {
+    // A control being destroyed has no interface left to ask.
+    if (event->type() == QAccessible::ObjectDestroyed)
+        return;
     QAccessibleInterface* source = event->accessibleInterface();
+    QString name = source ? source->text(QAccessible::Name) : QString();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        name = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
     const bool defaultChanged =
         event->type() == QAccessible::StateChanged &&
         static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().defaultButton;
-    g_heard.append({event->type(), source ? source->role() : QAccessible::NoRole,
-                    source ? source->text(QAccessible::Name) : QString(), defaultChanged});
+    g_heard.append({event->type(), source ? source->role() : QAccessible::NoRole, name,
+                    defaultChanged});
 }
 
+// What a screen reader is told to say: an announcement where Qt has them (6.8), else a
+// notification shown.
 QStringList announced() {
     QStringList said;
     for (const Heard& heard : std::as_const(g_heard)) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (heard.type == QAccessible::Announcement)
+            said << heard.name;
+#else
         if (heard.type == QAccessible::ObjectShow && heard.role == QAccessible::Notification)
             said << heard.name;
+#endif
     }
     return said;
 }

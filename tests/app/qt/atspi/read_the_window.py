@@ -3,8 +3,9 @@
 
 Starts the program given as the first argument on the current display and session bus, finds it
 in the accessibility tree, checks the controls' names, presses 1 2 + 3 = through the buttons'
-actions, and reads the display's text. Run inside dbus-run-session on Xvfb; exits 0 when all
-holds, 1 with a message otherwise.
+actions, reads the display's text, and checks what the program asked a screen reader to say, in
+the events Orca listens to: an announcement (Qt 6.8 and later) or a notification shown (before).
+Run inside dbus-run-session on Xvfb; exits 0 when all holds, 1 with a message otherwise.
 """
 
 import os
@@ -13,6 +14,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PATIENCE = 30  # seconds: far beyond what any answer takes, short of the test's own limit
 
@@ -23,8 +25,21 @@ def wait_for(what, find):
         found = find()
         if found:
             return found
+        # The events that came meanwhile, to the listeners.
+        while GLib.MainContext.default().iteration(False):
+            pass
         time.sleep(0.05)
     sys.exit(f"never came: {what}")
+
+
+heard = []
+
+
+def hear(event):
+    if event.type == "object:announcement":
+        heard.append(str(event.any_data))
+    elif event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        heard.append(event.source.name)
 
 
 def application():
@@ -65,11 +80,21 @@ def main():
         if "Display" not in texts or len(texts) != 2:
             sys.exit(f"the display and the indicator are not told apart: {sorted(texts)}")
 
-        for key in ["1", "2", "più", "3", "uguale"]:
+        # Each key once its words are said, as a user hears them: a notification's name is
+        # asked for as it shows, and would be a newer one's after a quicker key. 2ndF comes last,
+        # as a marker: whatever was said twice before it shows.
+        pyatspi.Registry.registerEventListener(hear, "object:announcement",
+                                               "object:state-changed:showing")
+        said = ["1", "12", "in attesa: più", "3", "15", "seconda funzione attiva"]
+        for count, key in enumerate(["1", "2", "più", "3", "uguale", "seconda funzione"], 1):
             buttons[key].queryAction().doAction(0)
+            wait_for(f"{said[:count]} said; heard {heard}", lambda: len(heard) >= count)
+        if heard != said:
+            sys.exit(f"heard {heard}, not {said}")
         display = texts["Display"].queryText()
-        wait_for("15 in the display", lambda: display.getText(0, -1) == "15")
-        print("AT-SPI: names as expected; 1 2 + 3 = reads 15")
+        if display.getText(0, -1) != "15":
+            sys.exit(f"the display shows {display.getText(0, -1)!r}, not 15")
+        print("AT-SPI: names as expected; 1 2 + 3 = reads 15, each step said once")
     finally:
         program.terminate()
         program.wait()
