@@ -14,6 +14,9 @@ void DialogMessageBox::show(std::string_view text, Icon icon) {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QCoreApplication::applicationName(), fromUtf8(text), QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    // The text describes the box, as a screen reader expects of an alert: Orca 47 speaks an
+    // alert's description, and of its labels only those of three words or more.
+    box.setAccessibleDescription(fromUtf8(text));
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
     // Some platform themes put a check mark on OK; the box shows no picture but its own icon.
