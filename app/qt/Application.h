@@ -15,8 +15,10 @@ bool displayAvailable();
 // compositors), with Qt's own turned off: Qt 6.4 would load Mesa's OpenGL (about 50 MB) only to
 // ask whether it may draw them, and draws them only through it. Where the compositor draws none
 // (GNOME), through its Xwayland, whose windows it decorates, boxes and their titles included;
-// natively only where there is no Xwayland, with Qt's decorations and OpenGL. A platform the user
-// names (QT_QPA_PLATFORM) holds.
+// natively only where there is no Xwayland, with Qt's decorations (and, with Qt 6.4, OpenGL).
+// Qt 6.8 draws its decorations without OpenGL, but the choice stays the same on every Qt, so a
+// desktop meets one program whichever Qt its Debian has. A platform the user names
+// (QT_QPA_PLATFORM) holds.
 void chooseDisplayServer();
 
 // fontconfig's first call reads its configuration and every installed font's description: a

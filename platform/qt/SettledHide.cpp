@@ -10,19 +10,27 @@
 
 namespace platform::qt {
 
+namespace {
+// Qt 6.4 has the fault; 6.8 frees the callback under its lock in both places, and the one that
+// comes second finds it gone.
+bool settles() {
+    return QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && onWayland();
+}
+} // namespace
+
 SettledHide::SettledHide(QWidget& window, std::function<void()> closeAgain)
     : m_window(window), m_closeAgain(std::move(closeAgain)) {
     m_patience.setSingleShot(true);
     m_patience.setInterval(kPatience);
     QObject::connect(&m_patience, &QTimer::timeout, this, [this] { settled(); });
     // Its Wayland window exists once it is shown.
-    if (onWayland())
+    if (settles())
         m_window.installEventFilter(this);
 }
 
 bool SettledHide::readyToHide() const {
     const QWindow* handle = m_window.windowHandle();
-    return m_state == State::Settled || !onWayland() || !m_window.isVisible() || !handle ||
+    return m_state == State::Settled || !settles() || !m_window.isVisible() || !handle ||
            !handle->handle();
 }
 

@@ -9,12 +9,13 @@ class QWidget;
 
 namespace platform::qt {
 
-// Hides a top-level window (a window, a dialog, a menu) on Wayland the one way Qt 6.4 survives.
-// Its Wayland window frees the frame callback of the last frame drawn both when the compositor
-// answers it (on Qt's frame thread) and when the window is hidden or closed: a hide that meets the
-// answer frees it twice and aborts the program. So the window first stops drawing, which stops
-// new frame callbacks, and asks Qt for an update twice in turn: Qt delivers the second only once
-// no frame callback is left, and none can come after. Then it hides. Elsewhere it hides at once.
+// Hides a top-level window (a window, a dialog, a menu) on Wayland the one way Qt before 6.8
+// survives (Qt 6.4, as Debian 12 and Ubuntu 24.04 ship it). Its Wayland window frees the frame
+// callback of the last frame drawn both when the compositor answers it (on Qt's frame thread) and
+// when the window is hidden or closed: a hide that meets the answer frees it twice and aborts the
+// program. So the window first stops drawing, which stops new frame callbacks, and asks Qt for an
+// update twice in turn: Qt delivers the second only once no frame callback is left, and none can
+// come after. Then it hides. Elsewhere, and with Qt 6.8 and later, it hides at once.
 //
 // Every close comes through here and is held back until then: from the title bar, the compositor,
 // close() and a dialog's answer alike (an accepted close destroys the Wayland window at once). A
