@@ -29,6 +29,7 @@ double peakMegabytes() {
 int main(int argc, char* argv[]) {
     const auto start = std::chrono::steady_clock::now();
     app::qt::chooseDisplayServer();
+    app::qt::ignoreDesktopSettings();
     QApplication application(argc, argv);
     app::qt::prepareApplication(application);
     app::qt::Form1 form;

@@ -1,5 +1,6 @@
 #include "Form1Design.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -98,6 +99,28 @@ int twipsToPixels(int twips, int dpi) {
 int pointsToPixels(double points, int dpi) {
     constexpr double kPointsPerInch = 72;
     return static_cast<int>(std::lround(points * dpi / kPointsPerInch));
+}
+
+namespace {
+// WCAG's relative luminance of an sRGB colour.
+double luminance(Rgb colour) {
+    const auto linear = [](std::uint8_t channel) {
+        const double value = channel / 255.0;
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+           0.0722 * linear(colour.blue);
+}
+} // namespace
+
+double contrastRatio(Rgb one, Rgb other) {
+    const double first = luminance(one), second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+Rgb captionColourOn(Rgb face) {
+    constexpr Rgb kWhite{255, 255, 255};
+    return contrastRatio(face, kBlack) >= contrastRatio(face, kWhite) ? kBlack : kWhite;
 }
 
 const ControlDesign* designNamed(std::string_view name) {

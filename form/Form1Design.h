@@ -72,6 +72,14 @@ extern const std::array<ControlDesign, 27> kForm1Controls;
 const ControlDesign* designNamed(std::string_view name);
 const ControlDesign* buttonCaptioned(std::string_view caption);
 
+// How far apart two colours are to the eye, as WCAG measures it: from 1 (the same) to 21 (black
+// on white). Text needs 4.5 to be read with ease.
+double contrastRatio(Rgb one, Rgb other);
+// What a key's caption is written in on its designed `face`: black or white, whichever contrasts
+// more. The design wrote captions in the system's text colour, which a dark style makes light on
+// these light faces, unreadable.
+Rgb captionColourOn(Rgb face);
+
 // The design's dots per inch: 15 twips to a pixel.
 inline constexpr int kDesignDpi = 96;
 

@@ -38,6 +38,10 @@ void chooseDisplayServer() {
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+void ignoreDesktopSettings() {
+    QGuiApplication::setDesktopSettingsAware(false);
+}
+
 std::jthread readFontConfigurationAside() {
     return std::jthread([] { FcInit(); });
 }

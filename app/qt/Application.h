@@ -21,6 +21,14 @@ bool displayAvailable();
 // (QT_QPA_PLATFORM) holds.
 void chooseDisplayServer();
 
+// The window takes nothing from the desktop's settings: the design fixes its colours and fonts, a
+// dark or high-contrast palette would repaint only the keys the design leaves to the system and
+// leave a window half light, half dark, and its one dialog is a message box of its own. So Qt
+// loads no platform theme plugin: GNOME's, Xfce's, MATE's and Cinnamon's (qt6-gtk-platformtheme,
+// which every Debian desktop has) would load GTK 3, and GTK Mesa's OpenGL, tripling the memory.
+// Must come before QApplication.
+void ignoreDesktopSettings();
+
 // fontconfig's first call reads its configuration and every installed font's description: a
 // third of the work before the window shows. Started before QApplication, it runs on another core
 // while Qt finds its plugins and connects to the display; join it before the first text is laid

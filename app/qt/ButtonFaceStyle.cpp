@@ -17,9 +17,10 @@ constexpr int kFocusInset = 3;
 
 ButtonFaceStyle::ButtonFaceStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-void ButtonFaceStyle::setFace(QPushButton& button, const QColor& face) {
+void ButtonFaceStyle::setFace(QPushButton& button, const QColor& face, const QColor& caption) {
     QPalette palette = button.palette();
     palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, caption);
     button.setPalette(palette);
     button.setProperty(kFaceProperty, face);
 }

@@ -14,8 +14,8 @@ class ButtonFaceStyle final : public QProxyStyle {
 public:
     ButtonFaceStyle();
 
-    // Paints `button` with `face` from now on.
-    static void setFace(QPushButton& button, const QColor& face);
+    // Paints `button` with `face`, its caption in `caption`, from now on.
+    static void setFace(QPushButton& button, const QColor& face, const QColor& caption);
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;

@@ -116,7 +116,8 @@ void Form1::addButton(const ControlDesign& design) {
     widget.setText(QString::fromUtf8(design.caption));
     describe(widget, design);
     if (design.face)
-        ButtonFaceStyle::setFace(widget, colour(*design.face));
+        ButtonFaceStyle::setFace(widget, colour(*design.face),
+                                 colour(form::captionColourOn(*design.face)));
     m_buttons.emplace(design.name, std::move(button));
 }
 

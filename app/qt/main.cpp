@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     }
     std::jthread fontConfiguration = readFontConfigurationAside();
     chooseDisplayServer();
+    ignoreDesktopSettings();
     QApplication application(argc, argv);
     // Read after QApplication has taken out its own options, such as -platform.
     if (const auto status = handleCommandLine(QCoreApplication::arguments()))

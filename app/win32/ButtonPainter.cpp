@@ -1,5 +1,6 @@
 #include "ButtonPainter.h"
 
+#include "Colours.h"
 #include "form/Form1Design.h"
 #include "platform/win32/Utf16.h"
 
@@ -31,7 +32,8 @@ void paintButton(const DRAWITEMSTRUCT& item, const Form1Controls::Control& contr
     if (pressed)
         OffsetRect(&text, 1, 1);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, control.face ? colorRef(form::captionColourOn(*control.design->face))
+                                  : GetSysColor(COLOR_BTNTEXT));
     const HGDIOBJ previous = SelectObject(dc, font);
     DrawTextW(dc, platform::win32::toUtf16(control.design->caption).c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);

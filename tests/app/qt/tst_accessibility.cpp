@@ -68,7 +68,7 @@ QAccessibleInterface* accessible(QWidget& widget) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
 
 private Q_SLOTS:

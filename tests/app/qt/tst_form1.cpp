@@ -32,7 +32,7 @@ int pixelSize(double points) {
 
 Q_DECLARE_METATYPE(QRect)
 
-class Form1Test : public QObject {
+class Form1Test : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
 
 private Q_SLOTS:

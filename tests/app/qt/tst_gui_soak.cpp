@@ -30,7 +30,7 @@ const QStringList kKnownMessages{"Overflow", "Divisione per zero", "Operazione n
 
 } // namespace
 
-class GuiSoakTest : public QObject {
+class GuiSoakTest : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
 
 private Q_SLOTS:

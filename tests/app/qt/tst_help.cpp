@@ -15,7 +15,7 @@ const QString kHelp = QStringLiteral(
     "in seguito usare i tasti della tastiera. Per inserire la virgola utilizzare il punto.");
 } // namespace
 
-class HelpTest : public QObject {
+class HelpTest : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
 
 private Q_SLOTS:

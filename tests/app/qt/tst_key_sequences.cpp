@@ -24,12 +24,8 @@
 using testing::otherProgramCopies;
 using testing::otherProgramReads;
 
-class KeySequencesTest : public QObject {
+class KeySequencesTest : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
-
-public:
-    // Before the application exists, as the program does: under GNOME this picks Xwayland.
-    static void initMain() { app::qt::chooseDisplayServer(); }
 
 private Q_SLOTS:
     void initTestCase() { testing::prepareTestApplication(); }

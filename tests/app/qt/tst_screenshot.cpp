@@ -1,6 +1,8 @@
 // What the X server really shows: the window grabbed from the screen, its colours checked at
-// known points (background, the "=" and "2ndF" faces, the display and the indicator), and the
-// keyboard focus drawn unlike the pending operation.
+// known points (background, the "=", "2ndF" and "+" faces, the display and the indicator), every
+// caption readable on its key, and the keyboard focus drawn unlike the pending operation. Run as
+// under a dark GNOME desktop (GTK_THEME=Adwaita:dark, its theme plugin installed), which must
+// change none of it.
 
 #include <QPushButton>
 #include <QScreen>
@@ -8,16 +10,18 @@
 
 #include "Form1.h"
 #include "WindowDriver.h"
+#include "form/Form1Design.h"
 
 using app::qt::Form1;
 
-class ScreenshotTest : public QObject {
+class ScreenshotTest : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { testing::prepareTestApplication(); }
     void coloursAtKnownPoints_data();
     void coloursAtKnownPoints();
+    void captionsReadOnEveryKey();
     void focusLooksUnlikeThePendingOperation();
 };
 
@@ -57,6 +61,7 @@ void ScreenshotTest::coloursAtKnownPoints_data() {
     QTest::newRow("2ndF face") << QPoint(19, 83) << QColor(255, 128, 0);
     QTest::newRow("C face") << QPoint(140, 83) << QColor(192, 192, 192);
     QTest::newRow("digit face") << QPoint(19, 115) << QColor(224, 224, 224);
+    QTest::newRow("+ face, the system's") << QPoint(84, 236) << QColor(252, 252, 252);
     QTest::newRow("display") << QPoint(150, 28) << display;
     QTest::newRow("indicator") << QPoint(20, 28) << display;
 }
@@ -76,6 +81,38 @@ void ScreenshotTest::coloursAtKnownPoints() {
         return shot.size() == form.size() ? shot.pixelColor(point).name() : QString();
     };
     QTRY_COMPARE(grabbed(), colour.name());
+}
+
+void ScreenshotTest::captionsReadOnEveryKey() {
+    testing::WindowDriver driver;
+    Form1& form = driver.form();
+    // Once the painting has reached the X server: a digit key's face shows.
+    const auto painted = [&form] {
+        const QImage shot = grabbed(form);
+        return shot.size() == form.size() && shot.pixelColor(19, 115) == QColor(224, 224, 224);
+    };
+    QTRY_VERIFY(painted());
+    const QImage shot = grabbed(form);
+    const auto rgb = [](QColor c) {
+        return form::Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                         static_cast<std::uint8_t>(c.blue())};
+    };
+    for (const form::ControlDesign& design : form::kForm1Controls) {
+        auto* key = form.findChild<QPushButton*>(QString::fromLatin1(design.name));
+        if (!key || !key->isVisible())
+            continue;
+        // The face a few pixels inside the key's edge; the caption's strongest pixel in its middle.
+        const QRect place(key->mapTo(&form, QPoint(0, 0)), key->size());
+        const form::Rgb face = rgb(shot.pixelColor(place.topLeft() + QPoint(4, 4)));
+        double best = 1;
+        for (int y = place.top() + 6; y < place.bottom() - 5; ++y) {
+            for (int x = place.left() + 6; x < place.right() - 5; ++x)
+                best = std::max(best, form::contrastRatio(face, rgb(shot.pixelColor(x, y))));
+        }
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 reads at %2:1 on its face")
+                                             .arg(QLatin1String(design.caption))
+                                             .arg(best)));
+    }
 }
 
 void ScreenshotTest::focusLooksUnlikeThePendingOperation() {

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "OtherProgram.h"
+#include "WindowDriver.h"
 #include "platform/qt/DesktopClipboard.h"
 #include "platform/qt/DisplayServer.h"
 
@@ -15,7 +16,7 @@ using testing::otherProgramCopies;
 using testing::otherProgramReads;
 using ReadFailure = platform::ClipboardError;
 
-class QtClipboardTest : public QObject {
+class QtClipboardTest : public QObject, public testing::StartsAsTheProgram {
     Q_OBJECT
 
 private Q_SLOTS:

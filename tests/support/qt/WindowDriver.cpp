@@ -51,6 +51,11 @@ void failOnUnansweredBoxes() {
 
 } // namespace
 
+void StartsAsTheProgram::initMain() {
+    app::qt::chooseDisplayServer();
+    app::qt::ignoreDesktopSettings();
+}
+
 void prepareTestApplication() {
     static bool prepared = false;
     if (prepared)

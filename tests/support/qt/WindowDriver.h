@@ -28,6 +28,13 @@ namespace testing {
 using app::qt::Form1;
 using Clock = std::chrono::steady_clock;
 
+// A test class derived from this starts as the program does: QtTest calls initMain() before it
+// makes the QApplication, which then has the display server the program chooses and takes
+// nothing from the desktop's settings.
+struct StartsAsTheProgram {
+    static void initMain();
+};
+
 // Makes the running QApplication look as it does for users (style, fonts, translations). Once.
 void prepareTestApplication();
 
