@@ -14,16 +14,19 @@ constexpr int kFrameWidth = 2;
 } // namespace
 
 void paintButton(const DRAWITEMSTRUCT& item, const Form1Controls::Control& control, HFONT font,
-                 bool isDefault) {
+                 bool isDefault, bool systemColours) {
     const HDC dc = item.hDC;
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
+    const bool designed = control.face && !systemColours;
     if (isDefault) {
-        FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        FrameRect(dc, &face,
+                  systemColours ? GetSysColorBrush(COLOR_BTNTEXT)
+                                : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&face, -1, -1);
     }
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-    if (control.face) {
+    if (designed) {
         RECT inside = face;
         InflateRect(&inside, -kFrameWidth, -kFrameWidth);
         FillRect(dc, &inside, control.face.get());
@@ -32,8 +35,8 @@ void paintButton(const DRAWITEMSTRUCT& item, const Form1Controls::Control& contr
     if (pressed)
         OffsetRect(&text, 1, 1);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, control.face ? colorRef(form::captionColourOn(*control.design->face))
-                                  : GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, designed ? colorRef(form::captionColourOn(*control.design->face))
+                              : GetSysColor(COLOR_BTNTEXT));
     const HGDIOBJ previous = SelectObject(dc, font);
     DrawTextW(dc, platform::win32::toUtf16(control.design->caption).c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);

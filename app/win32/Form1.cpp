@@ -28,7 +28,9 @@ SIZE sizeOf(const RECT& rect) {
 
 } // namespace
 
-Form1::WindowClass::WindowClass(HINSTANCE instance, HBRUSH background) : m_instance(instance) {
+// No background brush of its own: Windows would delete it with the class, which owns it then. The
+// dialog manager paints the background with the brush WM_CTLCOLORDLG answers.
+Form1::WindowClass::WindowClass(HINSTANCE instance) : m_instance(instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -37,7 +39,6 @@ Form1::WindowClass::WindowClass(HINSTANCE instance, HBRUSH background) : m_insta
     // Where no window of its own says otherwise (the window sets its own, at its DPI).
     windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1");
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = background;
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass))
         throw StartError("la classe della finestra non è stata registrata");
@@ -49,7 +50,7 @@ Form1::WindowClass::~WindowClass() {
 
 Form1::Form1(HINSTANCE instance)
     : m_instance(instance), m_background(CreateSolidBrush(colorRef(form::kForm1Background))),
-      m_class(instance, m_background.get()) {
+      m_class(instance) {
     // Sized first for the system's DPI; once the window knows its monitor, for that one's.
     const SIZE guess = sizeOf(frameAt(clientAt(dpiOf(nullptr)), kStyle, 0, dpiOf(nullptr)));
     RECT screen{};
@@ -173,10 +174,12 @@ LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
             m_controls ? m_controls->withHandle(item.hwndItem) : nullptr;
         if (control)
             paintButton(item, *control, m_controls->font(control->design->font),
-                        button(control->design->name).isDefault());
+                        button(control->design->name).isDefault(), m_highContrast);
         return TRUE;
     }
     case WM_CTLCOLOREDIT:
+        if (m_highContrast)
+            break; // the system's colours
         if (const Form1Controls::Control* control =
                 m_controls ? m_controls->withHandle(reinterpret_cast<HWND>(l)) : nullptr) {
             const HDC dc = reinterpret_cast<HDC>(w);
@@ -189,7 +192,14 @@ LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
         }
         break;
     case WM_CTLCOLORDLG:
-        return reinterpret_cast<LRESULT>(m_background.get());
+        return reinterpret_cast<LRESULT>(m_highContrast ? GetSysColorBrush(COLOR_BTNFACE)
+                                                        : m_background.get());
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // High contrast turned on or off, or the system's colours changed: drawn anew.
+        m_highContrast = highContrast();
+        RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
     case WM_DPICHANGED:
         // Moved to a monitor of another DPI (or its scale changed): where Windows suggests, at
         // the client size the design has at the new DPI.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "Colours.h"
 #include "Form1Controls.h"
 #include "Handles.h"
 #include "form/Form1Wiring.h"
@@ -50,7 +51,7 @@ private:
     // The window's class, registered for as long as this lives.
     class WindowClass {
     public:
-        WindowClass(HINSTANCE instance, HBRUSH background);
+        explicit WindowClass(HINSTANCE instance);
         ~WindowClass();
         WindowClass(const WindowClass&) = delete;
         WindowClass& operator=(const WindowClass&) = delete;
@@ -61,6 +62,7 @@ private:
 
     HINSTANCE m_instance;
     OwnedBrush m_background;
+    bool m_highContrast = highContrast();
     WindowClass m_class;
     // Declared before the controls, whose buttons hold on to it until they are gone.
     platform::DefaultButtonRule m_defaultButton;

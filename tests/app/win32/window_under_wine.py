@@ -229,6 +229,50 @@ def scaled_windows():
         set_dpi(96)
 
 
+# A black high-contrast scheme: yellow captions on black keys, white text on a black display.
+HIGH_CONTRAST = {"ButtonFace": "0 0 0", "ButtonText": "255 255 0", "Window": "0 0 0",
+                 "WindowText": "255 255 255"}
+
+
+def set_colours(colours):
+    """The system's colours, as Wine reads them from the registry as its server starts."""
+    for name, value in colours.items():
+        run("wine", "reg", "add", "HKCU\\Control Panel\\Colors", "/v", name, "/t", "REG_SZ",
+            "/d", value, "/f")
+    run("wineserver", "-k")
+    run("wineserver", "-w")
+
+
+def high_contrast():
+    """In high contrast the window is drawn in the system's colours: the scheme's black where the
+    design has teal and light key faces, its yellow captions, its black display. Wine answers
+    that high contrast is off whatever is set, so the program is told through its environment."""
+    listing = run("wine", "reg", "query", "HKCU\\Control Panel\\Colors").stdout
+    before = {name: value for name, value in re.findall(r"^\s+(\w+)\s+REG_SZ\s+(.*?)\s*$",
+                                                         listing, re.M) if name in HIGH_CONTRAST}
+    set_colours(HIGH_CONTRAST)
+    program = subprocess.Popen(["wine", PROGRAM], env=dict(os.environ, BRENOLDI_HIGH_CONTRAST="1"))
+    try:
+        window = calculator_window(program)
+        left, top, width, height = dict((n, p) for n, _k, _c, p, _v in CONTROLS)["Command7"]
+        x, y = pixels(left), pixels(top)
+        key = [(x + dx, y + dy) for dx in range(3, pixels(width) - 3)
+               for dy in range(3, pixels(height) - 3)]
+        dleft, dtop, *_ = dict((n, p) for n, _k, _c, p, _v in CONTROLS)["Text1"]
+
+        def drawn():
+            image = screenshot(window)
+            return image if (image and image[1][1] == (0, 0, 0)
+                             and image[y + 4][x + 4] == (0, 0, 0)
+                             and image[pixels(dtop) + 4][pixels(dleft) + 4] == (0, 0, 0)
+                             and any(image[py][px] == (255, 255, 0) for px, py in key)) else None
+        wait_for("the window in the scheme's colours (black background, key and display, "
+                 "yellow captions)", drawn, program)
+    finally:
+        program.terminate()
+        set_colours(before)
+
+
 def clipboard():
     return run("xclip", "-o", "-selection", "clipboard").stdout
 
@@ -341,8 +385,9 @@ def main():
         program.terminate()
         run("wineserver", "-k")
     scaled_windows()
-    print("BRENOLDI.exe under Wine: window at 96, 144 and 192 dpi, keys, live regions, clipboard "
-          "both ways, message boxes as expected")
+    high_contrast()
+    print("BRENOLDI.exe under Wine: window at 96, 144 and 192 dpi and in high contrast, keys, "
+          "live regions, clipboard both ways, message boxes as expected")
 
 
 main()
