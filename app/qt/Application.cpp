@@ -32,7 +32,8 @@ void chooseDisplayServer() {
     const bool decorates = platform::qt::compositorDecoratesWindows(
         display, std::chrono::steady_clock::now() + kPatience);
     wl_display_disconnect(display);
-    if (decorates)
+    // A choice of the user's about decorations holds.
+    if (decorates && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     else if (named.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");

@@ -51,6 +51,8 @@ Form1::WindowClass::~WindowClass() {
 Form1::Form1(HINSTANCE instance)
     : m_instance(instance), m_background(CreateSolidBrush(colorRef(form::kForm1Background))),
       m_class(instance) {
+    if (!m_background)
+        throw StartError("il colore dello sfondo non è stato creato");
     // Sized first for the system's DPI; once the window knows its monitor, for that one's.
     const SIZE guess = sizeOf(frameAt(clientAt(dpiOf(nullptr)), kStyle, 0, dpiOf(nullptr)));
     RECT screen{};
@@ -84,6 +86,9 @@ void Form1::setIcons(UINT dpi) {
     };
     OwnedIcon big = load(SM_CXICON);
     OwnedIcon small = load(SM_CXSMICON);
+    // An icon Windows could not load at this size leaves the one the window has.
+    if (!big || !small)
+        return;
     // The old icons go once the window has the new ones.
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));

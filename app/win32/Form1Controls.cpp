@@ -63,7 +63,8 @@ HFONT Form1Controls::font(const form::FontDesign& design) {
     auto& font = m_fonts[std::make_tuple(std::string(design.family), design.points, design.bold)];
     if (!font)
         font.reset(createFontAt(design, m_dpi));
-    return font.get();
+    // A font Windows could not make: the system's, rather than none.
+    return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void Form1Controls::layOut(UINT dpi) {
@@ -116,9 +117,11 @@ void Form1Controls::create(HWND window, HINSTANCE instance,
         if (!handle)
             throw StartError(std::string("il controllo ") + design.name + " non è stato creato");
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
-        m_controls.push_back(
-            {&design, handle,
-             OwnedBrush(design.face ? CreateSolidBrush(colorRef(*design.face)) : nullptr)});
+        OwnedBrush face(design.face ? CreateSolidBrush(colorRef(*design.face)) : nullptr);
+        if (design.face && !face)
+            throw StartError(std::string("il colore del controllo ") + design.name +
+                             " non è stato creato");
+        m_controls.push_back({&design, handle, std::move(face)});
         switch (design.kind) {
         case ControlKind::Button:
             m_buttons.emplace(

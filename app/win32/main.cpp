@@ -18,14 +18,24 @@ void tellWhatFailed(const std::string& what) {
     MessageBoxW(nullptr, text.c_str(), L"BRENOLDI", MB_OK | MB_ICONERROR);
 }
 
+// The box of a failure the calculator's own clicks do not report (they end in a box of their
+// own), once it runs: the program then ends.
+void tellWhatStopped(const std::string& what) {
+    const std::wstring text = L"La calcolatrice si è fermata per un errore: " +
+                              platform::win32::toUtf16(what) + L".";
+    MessageBoxW(nullptr, text.c_str(), L"BRENOLDI", MB_OK | MB_ICONERROR);
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     // The accessibility annotations are COM objects of this thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int status = 1;
+    bool started = false;
     try {
         app::win32::Form1 form(instance);
+        started = true;
         form.show(show);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -38,7 +48,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     } catch (const app::win32::StartError& error) {
         tellWhatFailed(error.what());
     } catch (const std::bad_alloc&) {
-        tellWhatFailed("memoria insufficiente");
+        (started ? tellWhatStopped : tellWhatFailed)("memoria insufficiente");
+    } catch (const std::exception& error) {
+        (started ? tellWhatStopped : tellWhatFailed)(error.what());
     }
     if (SUCCEEDED(com))
         CoUninitialize();

@@ -12,8 +12,12 @@ namespace platform::qt {
 // The desktop's clipboard as the Qt window uses it: the calculator's plain-text clipboard (not
 // the primary selection), and the paste into a text box, which reads the primary selection too
 // (the middle button). There is one back-end per display server, chosen once at start-up by
-// clipboardForThisDisplay() (DisplayServer.h): X11Clipboard and WaylandClipboard, whose every read
-// and write ends within kDeadline, and QtClipboard, Qt's own, elsewhere.
+// clipboardForThisDisplay() (DisplayServer.h): X11Clipboard and WaylandClipboard, and QtClipboard,
+// Qt's own, elsewhere. X11Clipboard and WaylandClipboard end every read of another program's text
+// and every write within kDeadline, with two exceptions on X11: a program that grabs the whole
+// server holds this one too (the reader's connection and Qt's own write wait for the grab to
+// end), and the program's own primary selection is Qt's, which asks the server once more who
+// holds it and could wait Qt's own 5 s for a program that took it in that instant.
 //
 // Every clipboard write of this program goes through setText(), so a back-end knows the text of
 // its own latest write and answers a read of it at once, without asking anyone.

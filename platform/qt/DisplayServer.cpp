@@ -22,8 +22,11 @@ std::unique_ptr<DesktopClipboard> clipboardForThisDisplay() {
     if (wl_display* display = waylandDisplay()) {
         try {
             return std::make_unique<WaylandClipboard>(*display);
-        } catch (const std::runtime_error&) {
-            // A compositor without a clipboard for this program: Qt's own is used.
+        } catch (const std::runtime_error& error) {
+            // A compositor without a clipboard for this program, or one that did not answer in
+            // time: Qt's own is used, with no bound on a read, and the user is told why.
+            qWarning("brenoldi: gli appunti di Wayland sono letti senza limite di tempo (%s)",
+                     error.what());
         }
     }
     return std::make_unique<QtClipboard>();

@@ -77,8 +77,13 @@ Win32Announcer::Win32Announcer(HWND window, HWND display, HWND indicator)
 
 void Win32Announcer::announce(const News& news) {
     raiseIfChanged(m_display);
-    raiseIfChanged(m_indicator);
-    notify(news.stateWords());
+    // The 2ndF state is said once: by the notification's words where Windows has notifications,
+    // else by the indicator's new text.
+    const bool notified = notify(news.stateWords());
+    if (notified)
+        m_indicator.lastText = textOf(m_indicator.handle);
+    else
+        raiseIfChanged(m_indicator);
 }
 
 void Win32Announcer::raiseIfChanged(LiveRegion& region) {
@@ -92,15 +97,15 @@ void Win32Announcer::raiseIfChanged(LiveRegion& region) {
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, region.handle, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void Win32Announcer::notify(const std::string& text) {
-    if (text.empty())
-        return;
+bool Win32Announcer::notify(const std::string& text) {
     const UiaNotifications& uia = uiaNotifications();
     if (!uia.hostProvider || !uia.raise)
-        return;
+        return false;
+    if (text.empty())
+        return true;
     IUnknown* provider = nullptr;
     if (FAILED(uia.hostProvider(m_window, &provider)) || !provider)
-        return;
+        return false;
     const BSTR words = SysAllocString(toUtf16(text).c_str());
     const BSTR activity = SysAllocString(L"BRENOLDI.annuncio");
     if (words && activity)
@@ -109,6 +114,7 @@ void Win32Announcer::notify(const std::string& text) {
     SysFreeString(words);
     SysFreeString(activity);
     provider->Release();
+    return true;
 }
 
 } // namespace platform::win32

@@ -85,8 +85,10 @@ bool EventQueue::roundTrip(Deadline deadline) {
     wl_callback_add_listener(sync.get(), &syncListener, &done);
     if (!handlePending())
         return false;
+    // The clock is read between reads too: a compositor flooding the connection with events
+    // would keep a poll at the deadline answering that there is more.
     while (!done) {
-        if (!waitForEvents(deadline) && !done)
+        if (Clock::now() >= deadline || (!waitForEvents(deadline) && !done))
             return false;
     }
     return true;

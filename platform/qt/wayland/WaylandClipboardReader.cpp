@@ -325,7 +325,8 @@ std::string WaylandClipboardReader::text(Selection selection, Deadline deadline,
         const int ready = poll(&pipe, 1, millisecondsLeft(deadline));
         if (ready < 0 && errno == EINTR)
             continue;
-        if (ready <= 0)
+        // Past the deadline a poll still answers yes while the owner keeps writing.
+        if (ready <= 0 || Deadline::clock::now() >= deadline)
             throw ClipboardError("the clipboard's owner does not answer in time");
         const ssize_t got = read(reading.fd(), chunk, sizeof chunk);
         if (got < 0 && (errno == EINTR || errno == EAGAIN))

@@ -484,9 +484,10 @@ void KeySequencesTest::misbehavingClipboardOwners() {
         if (QTest::currentTestFailed())
             return;
     }
-    // ...and so do the calculator's own operands.
+    // ...and, once it has gone, the next click works as if nothing had happened: the
+    // calculator's own operands read right, with no box.
     driver.press(QStringLiteral("C 4 + 5"));
-    keepsThePromise(driver, closer, QStringLiteral("="), QStringLiteral("9"), stillFloods);
+    keepsThePromise(driver, closer, QStringLiteral("="), QStringLiteral("9"), false);
     if (QTest::currentTestFailed())
         return;
     if (kPeakMemoryMeasured)
