@@ -1,4 +1,5 @@
-// The real X11 clipboard shared with another process (xclip). The other process is never waited
+// The real X11 clipboard shared with another process (xclip), through the clipboard chosen for
+// this display and through Qt's own. The other process is never waited
 // for synchronously: while this program owns the clipboard it must keep its event loop running
 // to answer the other process's request.
 
@@ -12,6 +13,7 @@
 #include "WindowDriver.h"
 #include "platform/qt/DesktopClipboard.h"
 #include "platform/qt/DisplayServer.h"
+#include "platform/qt/QtClipboard.h"
 
 using testing::otherProgramCopies;
 using testing::otherProgramReads;
@@ -33,14 +35,20 @@ private Q_SLOTS:
 
 void QtClipboardTest::otherProgramsReadWhatIsWritten_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("number") << QByteArray("12");
-    QTest::newRow("message with a degree sign") << QByteArray("N° grande <max 308>");
-    QTest::newRow("typed decimal") << QByteArray("2.5");
+    QTest::addColumn<bool>("qtsOwn"); // Qt's own clipboard rather than this display's
+    QTest::newRow("number") << QByteArray("12") << false;
+    QTest::newRow("message with a degree sign") << QByteArray("N° grande <max 308>") << false;
+    QTest::newRow("typed decimal") << QByteArray("2.5") << false;
+    QTest::newRow("Qt's own clipboard, where no reader of ours serves")
+        << QByteArray("N° grande <max 308>") << true;
 }
 
 void QtClipboardTest::otherProgramsReadWhatIsWritten() {
     QFETCH(QByteArray, text);
-    const auto clipboard = platform::qt::clipboardForThisDisplay();
+    QFETCH(bool, qtsOwn);
+    const std::unique_ptr<platform::qt::DesktopClipboard> clipboard =
+        qtsOwn ? std::make_unique<platform::qt::QtClipboard>()
+               : platform::qt::clipboardForThisDisplay();
     clipboard->setText(text.toStdString());
     QCOMPARE(otherProgramReads(), text);
     QCOMPARE(clipboard->text(), text.toStdString());
