@@ -23,7 +23,7 @@ std::string News::words() const {
     return joined({&operation, &display, &secondFunction});
 }
 
-std::string News::stateWords() const {
+std::string News::operationAndSecondFunction() const {
     return joined({&operation, &secondFunction});
 }
 

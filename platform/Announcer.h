@@ -14,8 +14,8 @@ struct News {
 
     // Every part, in that order, joined by ", "; "" when nothing changed.
     std::string words() const;
-    // What no text change of the display or the indicator says: the operation and the 2ndF state.
-    std::string stateWords() const;
+    // The rest, without the display, which can speak its own new text.
+    std::string operationAndSecondFunction() const;
 };
 
 // Has a screen reader speak what a click changed without moving the focus. Where no assistive

@@ -9,7 +9,7 @@
 
 #include "ButtonFaceStyle.h"
 #include "brenoldi_version.h"
-#include "platform/qt/wayland/ServerDecorations.h"
+#include "platform/qt/wayland/EventQueue.h"
 
 namespace app::qt {
 
@@ -29,14 +29,24 @@ void chooseDisplayServer() {
     wl_display* display = wl_display_connect(nullptr);
     if (!display)
         return;
-    const bool decorates = platform::qt::compositorDecoratesWindows(
-        display, std::chrono::steady_clock::now() + kPatience);
+    // Whether the compositor draws the windows' decorations itself (xdg-decoration: sway, KDE
+    // Plasma and most wlroots compositors do; GNOME does not).
+    const bool decorates = platform::qt::compositorOffers(
+        display, "zxdg_decoration_manager_v1", std::chrono::steady_clock::now() + kPatience);
     wl_display_disconnect(display);
-    // A choice of the user's about decorations holds.
-    if (decorates && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+    if (!decorates) {
+        if (named.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        return;
+    }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Qt before 6.8 maps Mesa's OpenGL for any window it may decorate, even one the compositor
+    // then decorates, so its own decorations are turned off where the compositor offers to draw
+    // them. (Qt 6.8 maps no OpenGL, asks for every window and draws a frame only where the
+    // compositor answers that it will not.) A choice of the user's holds.
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-    else if (named.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
 }
 
 void ignoreDesktopSettings() {

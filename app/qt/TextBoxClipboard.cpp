@@ -56,7 +56,7 @@ void TextBoxClipboard::watch(QLineEdit& edit) {
 
 bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (!edit || edit->isReadOnly())
+    if (!edit)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {

@@ -5,6 +5,7 @@
 #include "ButtonPainter.h"
 #include "Colours.h"
 #include "Dpi.h"
+#include "StartError.h"
 #include "form/Form1Design.h"
 #include "platform/win32/Utf16.h"
 

@@ -3,8 +3,6 @@
 #include "platform/win32/WindowsApi.h"
 
 #include <memory>
-#include <stdexcept>
-#include <string>
 #include <type_traits>
 
 namespace app::win32 {
@@ -29,13 +27,5 @@ struct WindowDeleter {
     }
 };
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
-
-// What failed as the window was made, in the user's words, with the system's error code.
-class StartError : public std::runtime_error {
-public:
-    explicit StartError(const std::string& what)
-        : std::runtime_error(what + " (errore di sistema " + std::to_string(GetLastError()) + ")") {
-    }
-};
 
 } // namespace app::win32

@@ -6,6 +6,7 @@
 
 #include "Form1.h"
 #include "Handles.h"
+#include "StartError.h"
 #include "platform/win32/Utf16.h"
 
 namespace {
@@ -21,8 +22,8 @@ void tellWhatFailed(const std::string& what) {
 // The box of a failure the calculator's own clicks do not report (they end in a box of their
 // own), once it runs: the program then ends.
 void tellWhatStopped(const std::string& what) {
-    const std::wstring text = L"La calcolatrice si è fermata per un errore: " +
-                              platform::win32::toUtf16(what) + L".";
+    const std::wstring text =
+        L"La calcolatrice si è fermata per un errore: " + platform::win32::toUtf16(what) + L".";
     MessageBoxW(nullptr, text.c_str(), L"BRENOLDI", MB_OK | MB_ICONERROR);
 }
 

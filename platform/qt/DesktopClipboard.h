@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "ClipboardRead.h"
 #include "platform/Clipboard.h"
 
 namespace platform::qt {
@@ -29,17 +30,26 @@ public:
     // numeral needs more (its value is settled long before, or beyond the double range anyway).
     static constexpr std::size_t kMaxTextBytes = 1 << 20;
 
-    // text() fails on a text longer than kMaxTextBytes, rather than read it in part.
-
+    // Fails on a text longer than kMaxTextBytes, rather than read it in part.
+    std::string text() const final;
     // What a paste into a text box inserts: the clipboard's text, or the primary selection's,
     // cut at kMaxTextBytes.
-    virtual std::string pasteText(QClipboard::Mode mode) const = 0;
+    std::string pasteText(QClipboard::Mode mode) const;
     // Whether there may be text to paste, asked of nobody but the display server.
-    virtual bool mayHoldText(QClipboard::Mode mode) const = 0;
+    bool mayHoldText(QClipboard::Mode mode) const;
+
+protected:
+    virtual std::string read(Selection selection, ReadLimit limit) const = 0;
+    virtual bool mayHold(Selection selection) const = 0;
+
+    // The selection's text as Qt reads it: at once where Qt holds the selection itself.
+    static std::string qtText(Selection selection, ReadLimit limit);
 };
 
 // Qt's clipboard, through which every back-end writes; throws ClipboardError where the
 // application has none.
-QClipboard& desktopClipboard();
+QClipboard& qtClipboard();
+
+QClipboard::Mode qtMode(Selection selection);
 
 } // namespace platform::qt

@@ -9,12 +9,17 @@
 
 namespace platform::qt {
 
+namespace {
+
+// Qt's own Wayland connection natively on Wayland, else nullptr.
 wl_display* waylandDisplay() {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     if (!onWayland() || !native)
         return nullptr;
     return static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
 }
+
+} // namespace
 
 std::unique_ptr<DesktopClipboard> clipboardForThisDisplay() {
     if (onX11())

@@ -3,8 +3,6 @@
 #include <QGuiApplication>
 #include <memory>
 
-struct wl_display;
-
 namespace platform::qt {
 
 class DesktopClipboard;
@@ -18,9 +16,6 @@ inline bool onX11() {
 inline bool onWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
-
-// Qt's own Wayland connection natively on Wayland, else nullptr.
-wl_display* waylandDisplay();
 
 // The clipboard for this display server, chosen once, at start-up: X11Clipboard on X11,
 // WaylandClipboard natively on Wayland where the compositor offers this program a clipboard, and

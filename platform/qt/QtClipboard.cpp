@@ -1,39 +1,25 @@
 #include "QtClipboard.h"
 
-#include <QGuiApplication>
 #include <QMimeData>
 
 #include "QtText.h"
-#include "ReadLimit.h"
 
 namespace platform::qt {
 
-QClipboard& desktopClipboard() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        throw ClipboardError("no clipboard");
-    return *clipboard;
-}
-
-std::string QtClipboard::text() const {
-    return withinLimit(toUtf8(desktopClipboard().text(QClipboard::Clipboard)), kMaxTextBytes,
-                       TooLong::Fail);
+std::string QtClipboard::read(Selection selection, ReadLimit limit) const {
+    return qtText(selection, limit);
 }
 
 void QtClipboard::setText(std::string_view text) {
-    QClipboard& clipboard = desktopClipboard();
+    QClipboard& clipboard = qtClipboard();
     const QString wanted = fromUtf8(text);
     clipboard.setText(wanted, QClipboard::Clipboard);
     if (clipboard.text(QClipboard::Clipboard) != wanted)
         throw ClipboardError("clipboard not written");
 }
 
-std::string QtClipboard::pasteText(QClipboard::Mode mode) const {
-    return withinLimit(toUtf8(desktopClipboard().text(mode)), kMaxTextBytes, TooLong::Cut);
-}
-
-bool QtClipboard::mayHoldText(QClipboard::Mode mode) const {
-    const QMimeData* data = desktopClipboard().mimeData(mode);
+bool QtClipboard::mayHold(Selection selection) const {
+    const QMimeData* data = qtClipboard().mimeData(qtMode(selection));
     return data && data->hasText();
 }
 

@@ -9,11 +9,12 @@ namespace platform::qt {
 // there: a hung owner can hold a read as long as Qt waits, and a timeout reads as empty.
 class QtClipboard final : public DesktopClipboard {
 public:
-    std::string text() const override;
     // Checked afterwards by reading the text back, since Qt itself only logs a write that failed.
     void setText(std::string_view text) override;
-    std::string pasteText(QClipboard::Mode mode) const override;
-    bool mayHoldText(QClipboard::Mode mode) const override;
+
+private:
+    std::string read(Selection selection, ReadLimit limit) const override;
+    bool mayHold(Selection selection) const override;
 };
 
 } // namespace platform::qt

@@ -79,7 +79,7 @@ void Win32Announcer::announce(const News& news) {
     raiseIfChanged(m_display);
     // The 2ndF state is said once: by the notification's words where Windows has notifications,
     // else by the indicator's new text.
-    const bool notified = notify(news.stateWords());
+    const bool notified = notify(news.operationAndSecondFunction());
     if (notified)
         m_indicator.lastText = textOf(m_indicator.handle);
     else

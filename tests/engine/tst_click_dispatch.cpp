@@ -54,8 +54,8 @@ TEST_CASE("tells a screen reader each change once") {
     // regions), and the notification says only the rest.
     struct Row {
         const char* keys;
-        const char* words;      // the last click's, all of them
-        const char* stateWords; // the last click's, without the display
+        const char* words;                      // the last click's, all of them
+        const char* operationAndSecondFunction; // the last click's, without the display
     };
     const Row rows[] = {
         {"1 2 + 3 =", "15", ""},
@@ -71,6 +71,7 @@ TEST_CASE("tells a screen reader each change once") {
         REQUIRE(form.announcer.heard.size() ==
                 static_cast<std::size_t>(std::count(keys.begin(), keys.end(), ' ') + 1));
         CHECK(form.announcer.heard.back().words() == row.words);
-        CHECK(form.announcer.heard.back().stateWords() == row.stateWords);
+        CHECK(form.announcer.heard.back().operationAndSecondFunction() ==
+              row.operationAndSecondFunction);
     }
 }

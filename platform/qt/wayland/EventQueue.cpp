@@ -1,7 +1,7 @@
 #include "EventQueue.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <poll.h>
 #include <stdexcept>
@@ -11,29 +11,11 @@ namespace platform::qt {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 struct CallbackDeleter {
     void operator()(wl_callback* callback) const { wl_callback_destroy(callback); }
 };
 
-// poll() on the connection's socket, again after a signal, until `deadline`: > 0 ready, 0 time
-// out, < 0 failed.
-int pollSocket(wl_display* display, short events, EventQueue::Deadline deadline) {
-    for (;;) {
-        pollfd socket{wl_display_get_fd(display), events, 0};
-        const int ready = poll(&socket, 1, millisecondsLeft(deadline));
-        if (ready >= 0 || errno != EINTR)
-            return ready;
-    }
-}
-
 } // namespace
-
-int millisecondsLeft(EventQueue::Deadline deadline) {
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count()));
-}
 
 EventQueue::EventQueue(wl_display* display) : m_display(display) {
     m_queue = wl_display_create_queue(m_display);
@@ -57,7 +39,7 @@ bool EventQueue::handlePending() {
 
 bool EventQueue::flush(Deadline deadline) {
     while (wl_display_flush(m_display) < 0) {
-        if (errno != EAGAIN || pollSocket(m_display, POLLOUT, deadline) <= 0)
+        if (errno != EAGAIN || !waitForFd(wl_display_get_fd(m_display), POLLOUT, deadline))
             return false;
     }
     return true;
@@ -70,7 +52,7 @@ bool EventQueue::waitForEvents(Deadline deadline) {
         if (!handlePending())
             return false;
     }
-    if (!flush(deadline) || pollSocket(m_display, POLLIN, deadline) <= 0) {
+    if (!flush(deadline) || !waitForFd(wl_display_get_fd(m_display), POLLIN, deadline)) {
         wl_display_cancel_read(m_display);
         return false;
     }
@@ -85,13 +67,35 @@ bool EventQueue::roundTrip(Deadline deadline) {
     wl_callback_add_listener(sync.get(), &syncListener, &done);
     if (!handlePending())
         return false;
-    // The clock is read between reads too: a compositor flooding the connection with events
-    // would keep a poll at the deadline answering that there is more.
     while (!done) {
-        if (Clock::now() >= deadline || (!waitForEvents(deadline) && !done))
+        if (!waitForEvents(deadline) && !done)
             return false;
     }
     return true;
+}
+
+bool compositorOffers(wl_display* display, const char* interface, Deadline deadline) {
+    struct Question {
+        const char* interface;
+        bool offered = false;
+    } question{interface};
+    try {
+        EventQueue queue(display);
+        wl_registry* registry = wl_display_get_registry(queue.wrapper());
+        static const wl_registry_listener listener{
+            [](void* asked, wl_registry*, std::uint32_t, const char* offered, std::uint32_t) {
+                auto& question = *static_cast<Question*>(asked);
+                question.offered =
+                    question.offered || std::strcmp(offered, question.interface) == 0;
+            },
+            [](void*, wl_registry*, std::uint32_t) {}};
+        wl_registry_add_listener(registry, &listener, &question);
+        const bool answered = queue.roundTrip(deadline);
+        wl_registry_destroy(registry);
+        return answered && question.offered;
+    } catch (const std::runtime_error&) {
+        return false;
+    }
 }
 
 } // namespace platform::qt

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <chrono>
+#include "platform/qt/ClipboardRead.h"
 
 struct wl_display;
 struct wl_event_queue;
@@ -13,8 +13,6 @@ namespace platform::qt {
 // libwayland-client: knows no toolkit.
 class EventQueue {
 public:
-    using Deadline = std::chrono::steady_clock::time_point;
-
     // Throws std::runtime_error when the queue cannot be made.
     explicit EventQueue(wl_display* display);
     ~EventQueue();
@@ -44,7 +42,8 @@ private:
     wl_display* m_wrapper = nullptr;
 };
 
-// What is left until `deadline`, in whole milliseconds for poll(), never below 0.
-int millisecondsLeft(EventQueue::Deadline deadline);
+// Whether the compositor of `display` offers the global `interface`; asked on a queue of its own.
+// One that has not answered by `deadline` is taken to offer nothing.
+bool compositorOffers(wl_display* display, const char* interface, Deadline deadline);
 
 } // namespace platform::qt

@@ -12,7 +12,7 @@ namespace platform::qt {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = Deadline::clock;
 
 // This process's writes, whichever object made them: the selection is the process's. A write
 // counts as the latest only once the compositor is known to hold it; until then its mark is no
@@ -47,9 +47,9 @@ std::string writeMark(std::uint64_t write) {
 // freed it. From 6.6 Qt owns that data, keeps it after another program's copy and frees it itself.
 void freeDataQtDropped(QClipboard::Mode mode) {
     static QPointer<QMimeData> held[2];
-    QClipboard& clipboard = desktopClipboard();
-    const bool ours = mode == QClipboard::Selection ? clipboard.ownsSelection()
-                                                    : clipboard.ownsClipboard();
+    QClipboard& clipboard = qtClipboard();
+    const bool ours =
+        mode == QClipboard::Selection ? clipboard.ownsSelection() : clipboard.ownsClipboard();
     auto* now = ours ? const_cast<QMimeData*>(clipboard.mimeData(mode)) : nullptr;
     QPointer<QMimeData>& last = held[mode == QClipboard::Selection ? 1 : 0];
     if (last == now)
@@ -59,78 +59,58 @@ void freeDataQtDropped(QClipboard::Mode mode) {
 }
 #endif
 
-WaylandClipboardReader::Selection waylandSelection(QClipboard::Mode mode) {
-    return mode == QClipboard::Selection ? WaylandClipboardReader::Selection::Primary
-                                         : WaylandClipboardReader::Selection::Clipboard;
-}
-
 } // namespace
 
 WaylandClipboard::WaylandClipboard(wl_display& display)
     : m_reader(std::make_unique<WaylandClipboardReader>(&display, Clock::now() + kDeadline)) {
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     &m_idle, [this] { m_reader->handlePending(); });
+                     &m_connections, [this] { m_reader->handlePending(); });
 #if QT_VERSION < QT_VERSION_CHECK(6, 6, 0)
-    QObject::connect(&desktopClipboard(), &QClipboard::changed, &m_idle, freeDataQtDropped);
+    QObject::connect(&qtClipboard(), &QClipboard::changed, &m_connections, freeDataQtDropped);
 #endif
 }
 
 WaylandClipboard::~WaylandClipboard() = default;
 
-std::string WaylandClipboard::text() const {
-    return read(QClipboard::Clipboard, TooLong::Fail);
-}
-
-std::string WaylandClipboard::pasteText(QClipboard::Mode mode) const {
-    return read(mode, TooLong::Cut);
-}
-
-std::string WaylandClipboard::read(QClipboard::Mode mode, TooLong tooLong) const {
-    const auto selection = waylandSelection(mode);
-    QClipboard& clipboard = desktopClipboard();
-    if (mode == QClipboard::Selection && !m_reader->hasPrimary())
-        return withinLimit(toUtf8(clipboard.text(mode)), kMaxTextBytes, tooLong);
-    const auto deadline = Clock::now() + kDeadline;
+void WaylandClipboard::requireFocus(Deadline deadline) const {
     m_reader->catchUp(deadline);
     if (!m_reader->focused())
         throw ClipboardError("Wayland shows the clipboard to the focused program only");
+}
+
+std::string WaylandClipboard::read(Selection selection, ReadLimit limit) const {
+    const auto deadline = Clock::now() + kDeadline;
+    requireFocus(deadline);
     const Writes& ours = writes();
-    if (mode == QClipboard::Clipboard && !ours.latestMark.empty() &&
+    if (selection == Selection::Clipboard && !ours.latestMark.empty() &&
         m_reader->offers(selection, ours.latestMark))
-        return withinLimit(ours.latestText, kMaxTextBytes, tooLong);
-    // Qt holds its own primary selection as it wrote it: asked of Qt, it answers at once.
-    if (mode == QClipboard::Selection && clipboard.ownsSelection())
-        return withinLimit(toUtf8(clipboard.text(mode)), kMaxTextBytes, tooLong);
-    return m_reader->text(selection, deadline, kMaxTextBytes, tooLong);
+        return limit.within(ours.latestText);
+    if (selection == Selection::Primary && qtClipboard().ownsSelection())
+        return qtText(selection, limit);
+    return m_reader->text(selection, deadline, limit);
 }
 
 void WaylandClipboard::setText(std::string_view text) {
-    const auto deadline = Clock::now() + kDeadline;
     // Without the focus the compositor would not tell whether the write took, either.
-    m_reader->catchUp(deadline);
-    if (!m_reader->focused())
-        throw ClipboardError("Wayland shows the clipboard to the focused program only");
+    const auto deadline = Clock::now() + kDeadline;
+    requireFocus(deadline);
     auto* data = new QMimeData;
     data->setText(fromUtf8(text));
     Writes& ours = writes();
     const std::string mark = writeMark(++ours.issued);
     data->setData(QString::fromStdString(mark), QByteArray());
-    desktopClipboard().setMimeData(data, QClipboard::Clipboard);
+    qtClipboard().setMimeData(data, QClipboard::Clipboard);
     // The compositor offers the new selection back before it answers what follows: a write it
     // refused (an old input serial, a superseded one) comes back as someone else's offer.
     m_reader->catchUp(deadline);
-    if (!m_reader->offers(WaylandClipboardReader::Selection::Clipboard, mark))
+    if (!m_reader->offers(Selection::Clipboard, mark))
         throw ClipboardError("the compositor did not take the clipboard");
     ours.latestMark = mark;
     ours.latestText = std::string(text);
 }
 
-bool WaylandClipboard::mayHoldText(QClipboard::Mode mode) const {
-    if (mode == QClipboard::Selection && !m_reader->hasPrimary()) {
-        const QMimeData* data = desktopClipboard().mimeData(mode);
-        return data && data->hasText();
-    }
-    return m_reader->offersText(waylandSelection(mode));
+bool WaylandClipboard::mayHold(Selection selection) const {
+    return m_reader->offersText(selection);
 }
 
 } // namespace platform::qt

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/qt/DesktopClipboard.h"
-#include "platform/qt/ReadLimit.h"
 
 struct wl_display;
 
@@ -23,25 +22,26 @@ class WaylandClipboardReader;
 // Every write goes through Qt and carries a mark of its own, a MIME type naming this process and
 // the write, so the offer that comes back tells whether the compositor took it, and a clipboard
 // offering the mark of the latest write holds its text, answered at once. The primary selection
-// is read by the reader too where the compositor offers it, and is this program's while Qt holds
-// it (Qt writes it as text is selected in a text box); elsewhere Qt reads it, unbounded.
+// is read by the reader too, and is this program's while Qt holds it (Qt writes it as text is
+// selected in a text box). Where the compositor offers no primary selection, Qt reports none.
 class WaylandClipboard final : public DesktopClipboard {
 public:
     // Throws std::runtime_error where the compositor offers this program no clipboard.
     explicit WaylandClipboard(wl_display& display);
     ~WaylandClipboard() override;
 
-    std::string text() const override;
     // Checked afterwards by the offer that comes back, which must carry this write's mark.
     void setText(std::string_view text) override;
-    std::string pasteText(QClipboard::Mode mode) const override;
-    bool mayHoldText(QClipboard::Mode mode) const override;
 
 private:
-    std::string read(QClipboard::Mode mode, TooLong tooLong) const;
+    std::string read(Selection selection, ReadLimit limit) const override;
+    bool mayHold(Selection selection) const override;
+    // Catches up with the compositor; throws ClipboardError without the keyboard focus, since
+    // Wayland then tells nothing of the selections.
+    void requireFocus(Deadline deadline) const;
 
     std::unique_ptr<WaylandClipboardReader> m_reader;
-    QObject m_idle; // drains the reader's events whenever the loop goes idle
+    QObject m_connections; // ends the connections to Qt's signals as this goes
 };
 
 } // namespace platform::qt

@@ -16,8 +16,6 @@ namespace platform::qt {
 
 namespace {
 
-using Selection = WaylandClipboardReader::Selection;
-
 constexpr std::uint32_t kSeatVersion = 5;
 constexpr std::uint32_t kManagerVersion = 3;
 constexpr std::uint32_t kPrimaryManagerVersion = 1;
@@ -25,10 +23,6 @@ constexpr std::uint32_t kPrimaryManagerVersion = 1;
 constexpr const char* kTextForms[] = {"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
                                       "TEXT", "STRING"};
 constexpr std::size_t kReadChunk = 65536;
-
-std::size_t slot(Selection selection) {
-    return selection == Selection::Primary ? 1 : 0;
-}
 
 // The read end of a pipe, closed when this goes.
 class PipeEnd {
@@ -68,18 +62,12 @@ WaylandClipboardReader& readerOf(void* self) {
 }
 
 // Released where the compositor knows the request, else destroyed on this side only.
-void letGo(wl_keyboard* keyboard) {
-    if (wl_keyboard_get_version(keyboard) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
-        wl_keyboard_release(keyboard);
-    else
-        wl_keyboard_destroy(keyboard);
-}
-
-void letGo(wl_seat* seat) {
-    if (wl_seat_get_version(seat) >= WL_SEAT_RELEASE_SINCE_VERSION)
-        wl_seat_release(seat);
-    else
-        wl_seat_destroy(seat);
+template <class Proxy>
+void letGo(Proxy* proxy, int releaseSince, void (*release)(Proxy*), void (*destroy)(Proxy*)) {
+    if (proxy)
+        (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(proxy)) >= std::uint32_t(releaseSince)
+             ? release
+             : destroy)(proxy);
 }
 
 } // namespace
@@ -151,18 +139,12 @@ void WaylandClipboardReader::release() {
         zwp_primary_selection_device_v1_destroy(m_primaryDevice);
     if (m_primaryManager)
         zwp_primary_selection_device_manager_v1_destroy(m_primaryManager);
-    if (m_device) {
-        if (wl_data_device_get_version(m_device) >= WL_DATA_DEVICE_RELEASE_SINCE_VERSION)
-            wl_data_device_release(m_device);
-        else
-            wl_data_device_destroy(m_device);
-    }
+    letGo(m_device, WL_DATA_DEVICE_RELEASE_SINCE_VERSION, wl_data_device_release,
+          wl_data_device_destroy);
     if (m_manager)
         wl_data_device_manager_destroy(m_manager);
-    if (m_keyboard)
-        letGo(m_keyboard);
-    if (m_seat)
-        letGo(m_seat);
+    dropKeyboard();
+    letGo(m_seat, WL_SEAT_RELEASE_SINCE_VERSION, wl_seat_release, wl_seat_destroy);
     if (m_registry)
         wl_registry_destroy(m_registry);
     // Sent with Qt's next requests where the socket is full now.
@@ -214,11 +196,15 @@ void WaylandClipboardReader::onCapabilities(void* self, wl_seat* seat, std::uint
                std::uint32_t) {},
             [](void*, wl_keyboard*, std::int32_t, std::int32_t) {}};
         wl_keyboard_add_listener(reader.m_keyboard, &keyboardListener, self);
-    } else if (!keyboard && reader.m_keyboard) {
-        letGo(reader.m_keyboard);
-        reader.m_keyboard = nullptr;
-        reader.m_focused = false;
+    } else if (!keyboard) {
+        reader.dropKeyboard();
     }
+}
+
+void WaylandClipboardReader::dropKeyboard() {
+    letGo(m_keyboard, WL_KEYBOARD_RELEASE_SINCE_VERSION, wl_keyboard_release, wl_keyboard_destroy);
+    m_keyboard = nullptr;
+    m_focused = false;
 }
 
 void WaylandClipboardReader::introduce(Selection selection, wl_proxy* offer) {
@@ -244,39 +230,32 @@ void WaylandClipboardReader::introduce(Selection selection, wl_proxy* offer) {
 void WaylandClipboardReader::select(Selection selection, wl_proxy* offer) {
     // Every offer of this selection's kind but the new one is done with: the old selection, and
     // any a drag left.
-    std::vector<wl_proxy*> done;
-    for (const Offer& known : m_offers) {
-        if (known.selection == selection && known.proxy != offer)
-            done.push_back(known.proxy);
-    }
-    for (wl_proxy* old : done)
-        forget(old);
-    m_selected[slot(selection)] = offer;
+    std::erase_if(m_offers, [&](const Offer& known) {
+        if (known.selection != selection || known.proxy == offer)
+            return false;
+        destroy(selection, known.proxy);
+        return true;
+    });
+    if (Offer* chosen = find(offer))
+        chosen->selected = true;
 }
 
 void WaylandClipboardReader::noteMimeType(wl_proxy* offer, const char* mimeType) {
-    for (Offer& known : m_offers) {
-        if (known.proxy == offer)
-            known.mimeTypes.emplace_back(mimeType);
-    }
+    if (Offer* known = find(offer))
+        known->mimeTypes.emplace_back(mimeType);
 }
 
-void WaylandClipboardReader::forget(wl_proxy* offer) {
+WaylandClipboardReader::Offer* WaylandClipboardReader::find(const wl_proxy* offer) {
     const auto found = std::find_if(m_offers.begin(), m_offers.end(),
                                     [offer](const Offer& known) { return known.proxy == offer; });
-    if (found == m_offers.end())
-        return;
-    destroy(found->selection, offer);
-    if (m_selected[slot(found->selection)] == offer)
-        m_selected[slot(found->selection)] = nullptr;
-    m_offers.erase(found);
+    return found != m_offers.end() ? &*found : nullptr;
 }
 
 const WaylandClipboardReader::Offer* WaylandClipboardReader::selected(Selection selection) const {
-    const wl_proxy* offer = m_selected[slot(selection)];
-    const auto found = std::find_if(m_offers.begin(), m_offers.end(),
-                                    [offer](const Offer& known) { return known.proxy == offer; });
-    return offer && found != m_offers.end() ? &*found : nullptr;
+    const auto found = std::find_if(m_offers.begin(), m_offers.end(), [&](const Offer& known) {
+        return known.selection == selection && known.selected;
+    });
+    return found != m_offers.end() ? &*found : nullptr;
 }
 
 bool WaylandClipboardReader::offers(Selection selection, std::string_view mimeType) const {
@@ -299,8 +278,7 @@ void WaylandClipboardReader::catchUp(Deadline deadline) {
         throw ClipboardError("the compositor did not answer");
 }
 
-std::string WaylandClipboardReader::text(Selection selection, Deadline deadline, std::size_t limit,
-                                         TooLong tooLong) {
+std::string WaylandClipboardReader::text(Selection selection, Deadline deadline, ReadLimit limit) {
     const Offer* offer = selected(selection);
     if (!offer)
         return {};
@@ -320,28 +298,16 @@ std::string WaylandClipboardReader::text(Selection selection, Deadline deadline,
 
     std::string text;
     char chunk[kReadChunk];
-    for (;;) {
-        pollfd pipe{reading.fd(), POLLIN, 0};
-        const int ready = poll(&pipe, 1, millisecondsLeft(deadline));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        // Past the deadline a poll still answers yes while the owner keeps writing.
-        if (ready <= 0 || Deadline::clock::now() >= deadline)
+    while (!limit.full(text)) {
+        if (!waitForFd(reading.fd(), POLLIN, deadline))
             throw ClipboardError("the clipboard's owner does not answer in time");
         const ssize_t got = read(reading.fd(), chunk, sizeof chunk);
-        if (got < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        if (got < 0)
-            throw ClipboardError("the clipboard's text cannot be read");
         if (got == 0)
             break; // the owner closed its end: the whole text has come
-        if (text.size() + static_cast<std::size_t>(got) > limit) {
-            if (tooLong == TooLong::Fail)
-                throw ClipboardError("the clipboard's text is too long");
-            text.append(chunk, limit - text.size());
-            break;
-        }
-        text.append(chunk, static_cast<std::size_t>(got));
+        if (got < 0 && errno != EINTR && errno != EAGAIN)
+            throw ClipboardError("the clipboard's text cannot be read");
+        if (got > 0)
+            limit.append(text, {chunk, static_cast<std::size_t>(got)});
     }
     return std::strcmp(*form, "STRING") == 0 ? latin1ToUtf8(text) : text;
 }

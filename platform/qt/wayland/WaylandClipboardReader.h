@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "EventQueue.h"
-#include "platform/qt/ReadLimit.h"
 
 struct wl_data_device;
 struct wl_data_device_manager;
@@ -29,9 +28,6 @@ namespace platform::qt {
 // text. Plain libwayland-client: knows no toolkit.
 class WaylandClipboardReader {
 public:
-    using Deadline = EventQueue::Deadline;
-    enum class Selection { Clipboard, Primary };
-
     // Binds the seat, its keyboard, the data device manager and, where the compositor offers it,
     // the primary selection's; throws ClipboardError when it offers no clipboard or does not
     // answer by `deadline`.
@@ -49,8 +45,6 @@ public:
     // Whether the compositor has given one of this program's windows the keyboard focus, and so
     // tells it of the selections.
     bool focused() const { return m_focused; }
-    // Whether the compositor offers this program the primary selection at all.
-    bool hasPrimary() const { return m_primaryDevice != nullptr; }
 
     // Whether the present selection is offered in `mimeType`; false when there is none.
     bool offers(Selection selection, std::string_view mimeType) const;
@@ -58,14 +52,15 @@ public:
 
     // The present selection's text, asked for in the best text form it offers; "" when there is
     // no selection or no text. Throws ClipboardError when the owner has not sent it all by
-    // `deadline`, or sends more than `limit` bytes and `tooLong` is Fail.
-    std::string text(Selection selection, Deadline deadline, std::size_t limit, TooLong tooLong);
+    // `deadline`, or sends more than `limit` lets in.
+    std::string text(Selection selection, Deadline deadline, ReadLimit limit);
 
 private:
     struct Offer {
         Selection selection;
         wl_proxy* proxy;
         std::vector<std::string> mimeTypes;
+        bool selected = false; // the selection's present offer
     };
     void bindDevices(Deadline deadline);
     void release();
@@ -76,8 +71,9 @@ private:
     void introduce(Selection selection, wl_proxy* offer);
     void select(Selection selection, wl_proxy* offer);
     void noteMimeType(wl_proxy* offer, const char* mimeType);
-    void forget(wl_proxy* offer);
+    Offer* find(const wl_proxy* offer);
     const Offer* selected(Selection selection) const;
+    void dropKeyboard();
 
     EventQueue m_queue;
     wl_registry* m_registry = nullptr;
@@ -88,7 +84,6 @@ private:
     zwp_primary_selection_device_manager_v1* m_primaryManager = nullptr;
     zwp_primary_selection_device_v1* m_primaryDevice = nullptr;
     std::vector<Offer> m_offers; // introduced, not yet withdrawn
-    wl_proxy* m_selected[2] = {nullptr, nullptr};
     bool m_focused = false;
 };
 

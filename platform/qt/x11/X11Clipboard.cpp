@@ -12,7 +12,7 @@ namespace platform::qt {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = Deadline::clock;
 
 // Whether `window` was made by this program's own X connection (Qt's), told by the resource id
 // range the server gave that connection.
@@ -39,15 +39,10 @@ void advanceQtTime(std::uint32_t serverTime) {
         setAppTime(QGuiApplication::primaryScreen(), serverTime);
 }
 
-X11SelectionReader::Selection x11Selection(QClipboard::Mode mode) {
-    return mode == QClipboard::Selection ? X11SelectionReader::Selection::Primary
-                                         : X11SelectionReader::Selection::Clipboard;
-}
-
 } // namespace
 
 X11Clipboard::X11Clipboard() {
-    QObject::connect(&desktopClipboard(), &QClipboard::changed, &m_watch,
+    QObject::connect(&qtClipboard(), &QClipboard::changed, &m_connections,
                      [this](QClipboard::Mode mode) {
                          if (mode == QClipboard::Clipboard && !m_writing)
                              m_written.reset();
@@ -73,50 +68,41 @@ template <class Work> auto X11Clipboard::withReader(Work work) const {
     }
 }
 
-std::string X11Clipboard::text() const {
-    return read(QClipboard::Clipboard, TooLong::Fail);
-}
-
-std::string X11Clipboard::pasteText(QClipboard::Mode mode) const {
-    return read(mode, TooLong::Cut);
-}
-
-std::string X11Clipboard::read(QClipboard::Mode mode, TooLong tooLong) const {
+std::string X11Clipboard::read(Selection selection, ReadLimit limit) const {
     const std::optional<std::string> foreign =
-        withReader([&](X11SelectionReader& reader, Clock::time_point deadline) {
-            return reader.text(x11Selection(mode), deadline, kMaxTextBytes, tooLong, ownWindow);
+        withReader([&](X11SelectionReader& reader, Deadline deadline) {
+            return reader.text(selection, deadline, limit, ownWindow);
         });
     if (foreign)
         return *foreign;
-    if (mode == QClipboard::Clipboard && m_written)
-        return withinLimit(*m_written, kMaxTextBytes, tooLong);
-    // Qt's own text, which it gives at once, after asking the X server once more who holds the
-    // selection: its five-second wait can only come of a program that takes the selection in the
-    // instant between the two questions.
-    return withinLimit(toUtf8(desktopClipboard().text(mode)), kMaxTextBytes, tooLong);
+    if (selection == Selection::Clipboard && m_written)
+        return limit.within(*m_written);
+    // Qt asks the X server once more who holds the selection: its five-second wait can only come
+    // of a program that takes the selection in the instant between the two questions.
+    return qtText(selection, limit);
 }
 
 void X11Clipboard::setText(std::string_view text) {
-    QClipboard& clipboard = desktopClipboard();
+    QClipboard& clipboard = qtClipboard();
     const QString wanted = fromUtf8(text);
     m_written.reset();
-    const bool owned = withReader([&](X11SelectionReader& reader, Clock::time_point deadline) {
+    const bool owned = withReader([&](X11SelectionReader& reader, Deadline deadline) {
         advanceQtTime(reader.serverTime(deadline));
         m_writing = true;
         clipboard.setText(wanted, QClipboard::Clipboard);
         m_writing = false;
         // Asked of the server, not of another program, so a hung one cannot stall the check.
-        return ownWindow(reader.owner(X11SelectionReader::Selection::Clipboard, deadline));
+        return ownWindow(reader.owner(Selection::Clipboard, deadline));
     });
     if (!owned)
         throw ClipboardError("clipboard not written");
     m_written = std::string(text);
 }
 
-bool X11Clipboard::mayHoldText(QClipboard::Mode mode) const {
+bool X11Clipboard::mayHold(Selection selection) const {
     try {
-        return withReader([&](X11SelectionReader& reader, Clock::time_point deadline) {
-            return reader.owner(x11Selection(mode), deadline) != 0;
+        return withReader([&](X11SelectionReader& reader, Deadline deadline) {
+            return reader.owner(selection, deadline) != 0;
         });
     } catch (const ClipboardError&) {
         return true; // the paste itself will tell

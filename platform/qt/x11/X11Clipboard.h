@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "platform/qt/DesktopClipboard.h"
-#include "platform/qt/ReadLimit.h"
 
 namespace platform::qt {
 
@@ -25,14 +24,12 @@ public:
     X11Clipboard();
     ~X11Clipboard() override;
 
-    std::string text() const override;
     // Checked afterwards: this program must own the clipboard, as the X server says.
     void setText(std::string_view text) override;
-    std::string pasteText(QClipboard::Mode mode) const override;
-    bool mayHoldText(QClipboard::Mode mode) const override;
 
 private:
-    std::string read(QClipboard::Mode mode, TooLong tooLong) const;
+    std::string read(Selection selection, ReadLimit limit) const override;
+    bool mayHold(Selection selection) const override;
     template <class Work> auto withReader(Work work) const;
 
     mutable std::unique_ptr<X11SelectionReader> m_reader;
@@ -40,7 +37,7 @@ private:
     // some other way, which only a write of this class's own puts right.
     std::optional<std::string> m_written;
     bool m_writing = false;
-    QObject m_watch; // the lifetime of the connection that notes Qt's other writes
+    QObject m_connections; // ends the connection to Qt's clipboard signal as this goes
 };
 
 } // namespace platform::qt

@@ -14,8 +14,6 @@ namespace platform::qt {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // Where owners put the text for us, on the window made for each request.
 constexpr const char* kPropertyName = "BRENOLDI_SELECTION";
 // Appended to, zero bytes at a time, so the server reports its present time.
@@ -55,16 +53,14 @@ struct X11SelectionReader::Transfer {
     xcb_window_t requestor = XCB_NONE;
     xcb_atom_t selection = XCB_NONE, target = XCB_NONE;
     xcb_timestamp_t time = XCB_CURRENT_TIME;
-    std::size_t limit;
-    TooLong tooLong;
+    ReadLimit limit;
     // The property the owner named in its answer (None: refused), once it has answered.
     std::optional<xcb_atom_t> answer;
     // Changes of our property since the answer, oldest first (XCB_PROPERTY_NEW_VALUE/DELETE).
     std::deque<std::uint8_t> changes;
     bool overflowed = false;
 
-    Transfer(xcb_connection_t* c, std::size_t limit_, TooLong tooLong_)
-        : connection(c), limit(limit_), tooLong(tooLong_) {}
+    Transfer(xcb_connection_t* c, ReadLimit limit_) : connection(c), limit(limit_) {}
     ~Transfer() {
         if (requestor != XCB_NONE) {
             xcb_destroy_window(connection, requestor);
@@ -140,7 +136,7 @@ std::uint32_t X11SelectionReader::owner(Selection selection, Deadline deadline) 
 }
 
 std::optional<std::string>
-X11SelectionReader::text(Selection selection, Deadline deadline, std::size_t limit, TooLong tooLong,
+X11SelectionReader::text(Selection selection, Deadline deadline, ReadLimit limit,
                          const std::function<bool(std::uint32_t)>& ownedHere) {
     m_deadline = deadline;
     m_dropped = 0;
@@ -156,7 +152,7 @@ X11SelectionReader::text(Selection selection, Deadline deadline, std::size_t lim
             return std::nullopt;
         // UTF-8 first; plain STRING is Latin-1, offered alone by some old programs.
         for (const xcb_atom_t target : {m_utf8, xcb_atom_t(XCB_ATOM_STRING)}) {
-            Transfer transfer(m_connection, limit, tooLong);
+            Transfer transfer(m_connection, limit);
             transfer.selection = selectionAtom;
             std::optional<std::string> text = convert(transfer, target, time);
             if (text)
@@ -197,13 +193,11 @@ std::optional<std::string> X11SelectionReader::convert(Transfer& transfer, std::
     const Owned<xcb_get_property_reply_t> first(
         waitForReply<xcb_get_property_reply_t>(cookie.sequence));
     if (first->type == m_incr) {
-        if (first->format == 32 && xcb_get_property_value_length(first.get()) >= 4 &&
-            transfer.tooLong == TooLong::Fail) {
+        if (first->format == 32 && xcb_get_property_value_length(first.get()) >= 4) {
             // The owner says how much it will send at least.
             std::uint32_t atLeast = 0;
             std::memcpy(&atLeast, xcb_get_property_value(first.get()), sizeof atLeast);
-            if (atLeast > transfer.limit)
-                throw ClipboardError("the clipboard's text is too long");
+            transfer.limit.check(atLeast);
         }
         return readIncrements(transfer, target);
     }
@@ -235,9 +229,8 @@ std::string X11SelectionReader::readIncrements(Transfer& transfer, std::uint32_t
                 return {}; // picture data, say, sent in increments: no text
             throw ClipboardError("the clipboard's owner changed the form mid-way");
         }
-        if (text.size() == before)
-            return text; // an empty chunk ends the transfer
-        if (text.size() >= transfer.limit && transfer.tooLong == TooLong::Cut)
+        // An empty chunk ends the transfer; a text cut at the limit takes no more.
+        if (text.size() == before || transfer.limit.full(text))
             return text;
     }
 }
@@ -257,13 +250,10 @@ bool X11SelectionReader::readProperty(Transfer& transfer, std::uint32_t target, 
         // Some owners answer every request with what they hold, a picture say, typed as it is.
         if (piece->type != target || piece->format != 8)
             return false;
-        const std::size_t total = text.size() + length + piece->bytes_after;
-        if (total > transfer.limit && transfer.tooLong == TooLong::Fail)
-            throw ClipboardError("the clipboard's text is too long");
-        const std::size_t room = transfer.limit - std::min(transfer.limit, text.size());
-        text.append(static_cast<const char*>(xcb_get_property_value(piece.get())),
-                    std::min(length, room));
-        if (piece->bytes_after == 0 || text.size() >= transfer.limit)
+        transfer.limit.check(text.size() + length + piece->bytes_after);
+        transfer.limit.append(
+            text, {static_cast<const char*>(xcb_get_property_value(piece.get())), length});
+        if (piece->bytes_after == 0 || transfer.limit.full(text))
             break;
         offset += kPieceUnits;
         requireBeforeDeadline("the clipboard's owner sends too slowly");
@@ -343,11 +333,8 @@ template <class Ready> void X11SelectionReader::waitUntil(Ready ready, const cha
 void X11SelectionReader::waitForTheServer(const char* failure) const {
     if (xcb_connection_has_error(m_connection))
         throw ClipboardError("X connection lost");
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - Clock::now());
-    if (left.count() <= 0)
+    if (!waitForFd(xcb_get_file_descriptor(m_connection), POLLIN, m_deadline))
         throw ClipboardError(failure);
-    pollfd socket{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-    poll(&socket, 1, static_cast<int>(left.count()));
 }
 
 template <class Reply> Reply* X11SelectionReader::waitForReply(unsigned int sequence) {
@@ -371,7 +358,7 @@ template <class Reply> Reply* X11SelectionReader::waitForReply(unsigned int sequ
 }
 
 void X11SelectionReader::requireBeforeDeadline(const char* failure) const {
-    if (Clock::now() >= m_deadline)
+    if (Deadline::clock::now() >= m_deadline)
         throw ClipboardError(failure);
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <xcb/xcb.h>
 
-#include "platform/qt/ReadLimit.h"
+#include "platform/qt/ClipboardRead.h"
 
 namespace platform::qt {
 
@@ -24,9 +24,6 @@ namespace platform::qt {
 // made many windows, says so (wornOut()) and is best replaced too.
 class X11SelectionReader {
 public:
-    using Deadline = std::chrono::steady_clock::time_point;
-    enum class Selection { Clipboard, Primary };
-
     // Connects to the display named by DISPLAY; throws ClipboardError when that fails or the
     // server does not answer by `deadline`. The connection itself cannot be bounded: while a
     // program grabs the server, it waits with every other program's request, and the click that
@@ -46,10 +43,8 @@ public:
     // owners that offer nothing better; "" when nobody owns it or it holds no text. Nothing when
     // `ownedHere` says the owner is one of the caller's own windows, whose text the caller has.
     // Throws ClipboardError when the owner has not answered in full and in order by `deadline`,
-    // offers more than `limit` bytes and `tooLong` is Fail, or the selection changes hands twice
-    // while it is read.
-    std::optional<std::string> text(Selection selection, Deadline deadline, std::size_t limit,
-                                    TooLong tooLong,
+    // offers more than `limit` lets in, or the selection changes hands twice while it is read.
+    std::optional<std::string> text(Selection selection, Deadline deadline, ReadLimit limit,
                                     const std::function<bool(std::uint32_t)>& ownedHere);
 
     bool wornOut() const;
@@ -70,7 +65,7 @@ private:
     template <class Ready> void waitUntil(Ready ready, const char* failure);
     template <class Reply> Reply* waitForReply(unsigned int sequence);
     void requireBeforeDeadline(const char* failure) const;
-    // Waits until the server sends something or the deadline passes (then `failure`).
+    // Waits until the server sends something; throws `failure` when the deadline passes first.
     void waitForTheServer(const char* failure) const;
 
     xcb_connection_t* m_connection = nullptr;
