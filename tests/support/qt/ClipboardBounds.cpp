@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <sys/resource.h>
+
+#include "WindowDriver.h"
 
 namespace testing {
 
@@ -17,6 +20,20 @@ BoxCloser::BoxCloser() {
         }
     });
     m_poll.start(10);
+}
+
+long peakMemoryKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+qint64 programTime(const WindowDriver& driver, Clock::time_point start, const BoxCloser& closer,
+                   qsizetype boxesBefore) {
+    const Clock::time_point from = std::max(start, driver.lastInput());
+    const Clock::time_point to =
+        closer.boxes.size() > boxesBefore ? closer.boxes.at(boxesBefore).shownAt : Clock::now();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
 }
 
 } // namespace testing

@@ -3,28 +3,7 @@
 //   clipboard_owner MODE TEXT
 // Takes the CLIPBOARD selection with TEXT, prints "ready" once the server says it owns it, then
 // answers every request as MODE says, until it is killed. A mode it does not know ends it with
-// status 2 before "ready". `clipboard_owner --modes` lists the modes:
-//   normal            answers at once, as a well-behaved owner
-//   late-once         answers the first request 1.1 s late, later ones at once
-//   late-always       answers every request 1.1 s late
-//   late-current-time answers the first request 1.1 s late and stamped CurrentTime
-//   stale-notify      answers with the time of a request made 5 s earlier
-//   foreign-notify    answers as if to another requestor
-//   forged-property   answers at once, with forged property notices stamped three days ahead
-//                     before and after
-//   refuse-utf8       refuses UTF8_STRING, answers STRING (Latin-1)
-//   wrong-type        answers every text request with 32-bit INTEGER data
-//   changed-under     answers, then appends to the answer's property at once
-//   incr-forever      sends TEXT in increments and never the end
-//   incr-slow         sends TEXT in increments of one byte every 300 ms
-//   incr-no-wait      appends increments without waiting for the requestor, for 5 s
-//   incr-huge         sends 1 MiB increments and never the end
-//   incr-wrong-type   sends increments typed INTEGER
-//   huge-property     answers with a 64 MiB property
-//   flood             floods the requestor with events for 10 s, then answers
-//   grab              grabs the server for 3 s, then answers
-//   changes-hands     hands the clipboard to a new window of its own at every request, and
-//                     refuses it
+// status 2 before "ready". `clipboard_owner --modes` lists the modes and what each does.
 
 #include <xcb/xcb.h>
 
@@ -33,17 +12,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <map>
 #include <poll.h>
 #include <string>
-#include <vector>
 
+#include "Agenda.h"
 #include "ClipboardOwnerTimes.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = testing::Agenda::Clock;
 using std::chrono::milliseconds;
 
 constexpr milliseconds kLate{1100};
@@ -58,15 +36,7 @@ xcb_window_t g_window = 0, g_root = 0;
 std::string g_mode, g_text;
 xcb_atom_t g_clipboard, g_utf8, g_incr, g_targets, g_integer = XCB_ATOM_INTEGER;
 
-struct Scheduled {
-    Clock::time_point when;
-    std::function<void()> work;
-};
-std::vector<Scheduled> g_agenda;
-
-void later(milliseconds delay, std::function<void()> work) {
-    g_agenda.push_back({Clock::now() + delay, std::move(work)});
-}
+testing::Agenda g_agenda;
 
 xcb_atom_t intern(const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
@@ -76,11 +46,20 @@ xcb_atom_t intern(const char* name) {
     return atom;
 }
 
+xcb_window_t newWindow() {
+    const xcb_window_t window = xcb_generate_id(g_x);
+    xcb_create_window(g_x, XCB_COPY_FROM_PARENT, window, g_root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    return window;
+}
+
+// Tells the requestor that `property` holds the answer, in a notice stamped `time` and naming
+// `requestorField` (XCB_NONE: the requestor, as it should).
 void notify(const xcb_selection_request_event_t& request, xcb_atom_t property, xcb_timestamp_t time,
-            xcb_window_t requestorField) {
+            xcb_window_t requestorField = XCB_NONE) {
     xcb_selection_notify_event_t event{};
     event.response_type = XCB_SELECTION_NOTIFY;
-    event.requestor = requestorField;
+    event.requestor = requestorField ? requestorField : request.requestor;
     event.selection = request.selection;
     event.target = request.target;
     event.property = property;
@@ -110,10 +89,16 @@ void forgePropertyNotices(const xcb_selection_request_event_t& request) {
     }
 }
 
-void answer(const xcb_selection_request_event_t& request, xcb_timestamp_t time) {
+void putText(const xcb_selection_request_event_t& request,
+             std::uint8_t mode = XCB_PROP_MODE_REPLACE) {
     put(request.requestor, request.property, request.target, 8, g_text.data(),
-        static_cast<std::uint32_t>(g_text.size()));
-    notify(request, request.property, time, request.requestor);
+        static_cast<std::uint32_t>(g_text.size()), mode);
+}
+
+void answer(const xcb_selection_request_event_t& request, xcb_timestamp_t time,
+            xcb_window_t requestorField = XCB_NONE) {
+    putText(request);
+    notify(request, request.property, time, requestorField);
 }
 
 // An incremental transfer: each chunk waits for the requestor to delete the property, unless
@@ -132,7 +117,8 @@ void appendWithoutWaiting(xcb_window_t requestor, xcb_atom_t property, xcb_atom_
         XCB_PROP_MODE_APPEND);
     xcb_flush(g_x);
     if (Clock::now() < until)
-        later(milliseconds(1), [=] { appendWithoutWaiting(requestor, property, target, until); });
+        g_agenda.later(milliseconds(1),
+                       [=] { appendWithoutWaiting(requestor, property, target, until); });
 }
 
 void floodThenAnswer(const xcb_selection_request_event_t& request, Clock::time_point until) {
@@ -146,7 +132,7 @@ void floodThenAnswer(const xcb_selection_request_event_t& request, Clock::time_p
                        reinterpret_cast<const char*>(&message));
     xcb_flush(g_x);
     if (Clock::now() < until)
-        later(milliseconds(1), [request, until] { floodThenAnswer(request, until); });
+        g_agenda.later(milliseconds(1), [request, until] { floodThenAnswer(request, until); });
     else
         answer(request, request.time);
 }
@@ -157,7 +143,7 @@ void startIncrements(const xcb_selection_request_event_t& request, std::uint32_t
     put(request.requestor, request.property, g_incr, 32, &announced, 1);
     const xcb_atom_t type = g_mode == "incr-wrong-type" ? g_integer : request.target;
     g_increments[request.requestor] = {request.requestor, request.property, type};
-    notify(request, request.property, request.time, request.requestor);
+    notify(request, request.property, request.time);
     if (g_mode == "incr-no-wait")
         appendWithoutWaiting(request.requestor, request.property, request.target,
                              Clock::now() + kNoWaitFor);
@@ -169,11 +155,9 @@ void nextChunk(Increments& transfer) {
         put(transfer.requestor, transfer.property, transfer.type, 8, chunk.data(),
             static_cast<std::uint32_t>(chunk.size()));
     } else if (g_mode == "incr-wrong-type") {
-        const std::uint32_t numbers[2] = {7, 7};
-        if (transfer.sent++ < 2)
-            put(transfer.requestor, transfer.property, transfer.type, 32, numbers, 2);
-        else
-            put(transfer.requestor, transfer.property, transfer.type, 32, numbers, 0);
+        const std::uint32_t numbers[2] = {7, 7}; // twice, then the end
+        put(transfer.requestor, transfer.property, transfer.type, 32, numbers,
+            transfer.sent++ < 2 ? 2 : 0);
     } else {
         // incr-forever repeats the text; incr-slow drips it and then ends.
         const std::size_t at = transfer.sent % g_text.size();
@@ -191,7 +175,7 @@ void onRequest(const xcb_selection_request_event_t& request) {
     if (request.target == g_targets) {
         const xcb_atom_t targets[] = {g_targets, g_utf8, XCB_ATOM_STRING};
         put(request.requestor, request.property, XCB_ATOM_ATOM, 32, targets, 3);
-        notify(request, request.property, request.time, request.requestor);
+        notify(request, request.property, request.time);
         return;
     }
     const xcb_selection_request_event_t copy = request;
@@ -199,35 +183,31 @@ void onRequest(const xcb_selection_request_event_t& request) {
         answer(request, request.time);
     } else if (g_mode == "late-once" || g_mode == "late-always") {
         if (first || g_mode == "late-always")
-            later(kLate, [copy] { answer(copy, copy.time); });
+            g_agenda.later(kLate, [copy] { answer(copy, copy.time); });
         else
             answer(request, request.time);
     } else if (g_mode == "late-current-time") {
         if (first)
-            later(kLate, [copy] { answer(copy, XCB_CURRENT_TIME); });
+            g_agenda.later(kLate, [copy] { answer(copy, XCB_CURRENT_TIME); });
         else
             answer(request, request.time);
     } else if (g_mode == "stale-notify") {
-        put(request.requestor, request.property, request.target, 8, g_text.data(),
-            static_cast<std::uint32_t>(g_text.size()));
-        notify(request, request.property, request.time - 5000, request.requestor);
+        answer(request, request.time - 5000);
     } else if (g_mode == "foreign-notify") {
-        put(request.requestor, request.property, request.target, 8, g_text.data(),
-            static_cast<std::uint32_t>(g_text.size()));
-        notify(request, request.property, request.time, g_root);
+        answer(request, request.time, g_root);
     } else if (g_mode == "forged-property") {
         forgePropertyNotices(request);
         answer(request, request.time);
         forgePropertyNotices(request);
     } else if (g_mode == "refuse-utf8") {
         if (request.target == g_utf8)
-            notify(request, XCB_NONE, request.time, request.requestor);
+            notify(request, XCB_NONE, request.time);
         else
             answer(request, request.time);
     } else if (g_mode == "wrong-type") {
         const std::uint32_t numbers[2] = {7, 7};
         put(request.requestor, request.property, g_integer, 32, numbers, 2);
-        notify(request, request.property, request.time, request.requestor);
+        notify(request, request.property, request.time);
     } else if (g_mode == "changed-under") {
         // Under a grab, so the requestor cannot read the answer before it changes.
         xcb_grab_server(g_x);
@@ -237,12 +217,11 @@ void onRequest(const xcb_selection_request_event_t& request) {
     } else if (g_mode == "huge-property") {
         // Built by appends, as no single request may carry 64 MiB.
         const std::string piece(4u << 20, '7');
-        put(request.requestor, request.property, request.target, 8, g_text.data(),
-            static_cast<std::uint32_t>(g_text.size()));
+        putText(request);
         for (std::size_t done = 0; done < kHuge; done += piece.size())
             put(request.requestor, request.property, request.target, 8, piece.data(),
                 static_cast<std::uint32_t>(piece.size()), XCB_PROP_MODE_APPEND);
-        notify(request, request.property, request.time, request.requestor);
+        notify(request, request.property, request.time);
     } else if (g_mode == "incr-huge") {
         startIncrements(request, 0); // announces nothing of its size
     } else if (g_mode.rfind("incr-", 0) == 0) {
@@ -250,15 +229,12 @@ void onRequest(const xcb_selection_request_event_t& request) {
     } else if (g_mode == "flood") {
         floodThenAnswer(request, Clock::now() + kFloodFor);
     } else if (g_mode == "changes-hands") {
-        const xcb_window_t heir = xcb_generate_id(g_x);
-        xcb_create_window(g_x, XCB_COPY_FROM_PARENT, heir, g_root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_set_selection_owner(g_x, heir, g_clipboard, XCB_CURRENT_TIME);
-        notify(request, XCB_NONE, request.time, request.requestor);
+        xcb_set_selection_owner(g_x, newWindow(), g_clipboard, XCB_CURRENT_TIME);
+        notify(request, XCB_NONE, request.time);
     } else if (g_mode == "grab") {
         xcb_grab_server(g_x);
         xcb_flush(g_x);
-        later(testing::kOwnerGrab, [copy] {
+        g_agenda.later(testing::kOwnerGrab, [copy] {
             xcb_ungrab_server(g_x);
             answer(copy, copy.time);
         });
@@ -273,7 +249,7 @@ void onPropertyDeleted(const xcb_property_notify_event_t& change) {
         return;
     const xcb_window_t requestor = change.window;
     const milliseconds delay = g_mode == "incr-slow" ? kDrip : milliseconds(0);
-    later(delay, [requestor] {
+    g_agenda.later(delay, [requestor] {
         const auto transfer = g_increments.find(requestor);
         if (transfer != g_increments.end())
             nextChunk(transfer->second);
@@ -282,16 +258,33 @@ void onPropertyDeleted(const xcb_property_notify_event_t& change) {
 
 } // namespace
 
-constexpr const char* kModes[] = {
-    "normal",         "late-once",       "late-always",  "late-current-time", "stale-notify",
-    "foreign-notify", "forged-property", "refuse-utf8",  "wrong-type",        "changed-under",
-    "incr-forever",   "incr-slow",       "incr-no-wait", "incr-huge",         "incr-wrong-type",
-    "huge-property",  "flood",           "grab",         "changes-hands"};
+// Every mode, with what it does.
+constexpr const char* kModes[][2] = {
+    {"normal", "answers at once, as a well-behaved owner"},
+    {"late-once", "answers the first request 1.1 s late, later ones at once"},
+    {"late-always", "answers every request 1.1 s late"},
+    {"late-current-time", "answers the first request 1.1 s late and stamped CurrentTime"},
+    {"stale-notify", "answers with the time of a request made 5 s earlier"},
+    {"foreign-notify", "answers as if to another requestor"},
+    {"forged-property", "answers at once, amid forged property notices three days ahead"},
+    {"refuse-utf8", "refuses UTF8_STRING, answers STRING (Latin-1)"},
+    {"wrong-type", "answers every text request with 32-bit INTEGER data"},
+    {"changed-under", "answers, then appends to the answer's property at once"},
+    {"incr-forever", "sends TEXT in increments and never the end"},
+    {"incr-slow", "sends TEXT in increments of one byte every 300 ms"},
+    {"incr-no-wait", "appends increments without waiting for the requestor, for 5 s"},
+    {"incr-huge", "sends 1 MiB increments and never the end"},
+    {"incr-wrong-type", "sends increments typed INTEGER"},
+    {"huge-property", "answers with a 64 MiB property"},
+    {"flood", "floods the requestor with events for 10 s, then answers"},
+    {"grab", "grabs the server for 3 s, then answers"},
+    {"changes-hands", "hands the clipboard to a new window of its own at every request, and "
+                      "refuses it"}};
 
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "--modes") == 0) {
-        for (const char* mode : kModes)
-            std::puts(mode);
+        for (const auto& [mode, what] : kModes)
+            std::printf("%-18s %s\n", mode, what);
         return 0;
     }
     if (argc != 3) {
@@ -302,7 +295,7 @@ int main(int argc, char* argv[]) {
     g_text = argv[2];
     // A misspelt mode must not pass for an owner that never answers.
     if (std::none_of(std::begin(kModes), std::end(kModes),
-                     [](const char* mode) { return g_mode == mode; })) {
+                     [](const auto& mode) { return g_mode == mode[0]; })) {
         std::fprintf(stderr, "clipboard_owner: no mode %s (clipboard_owner --modes)\n", argv[1]);
         return 2;
     }
@@ -315,24 +308,8 @@ int main(int argc, char* argv[]) {
     g_incr = intern("INCR");
     g_targets = intern("TARGETS");
 
-    // A property change on our own window tells the server's time, for the claim.
-    g_window = xcb_generate_id(g_x);
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(g_x, XCB_COPY_FROM_PARENT, g_window, g_root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
-    put(g_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, "owner", 5);
-    xcb_flush(g_x);
-    xcb_timestamp_t now = XCB_CURRENT_TIME;
-    while (xcb_generic_event_t* event = xcb_wait_for_event(g_x)) {
-        const bool stamp = (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
-        if (stamp)
-            now = reinterpret_cast<xcb_property_notify_event_t*>(event)->time;
-        std::free(event);
-        if (stamp)
-            break;
-    }
-    xcb_set_selection_owner(g_x, g_window, g_clipboard, now);
+    g_window = newWindow();
+    xcb_set_selection_owner(g_x, g_window, g_clipboard, XCB_CURRENT_TIME);
     xcb_get_selection_owner_reply_t* owner =
         xcb_get_selection_owner_reply(g_x, xcb_get_selection_owner(g_x, g_clipboard), nullptr);
     if (!owner || owner->owner != g_window)
@@ -342,15 +319,8 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     for (;;) {
-        auto next = Clock::time_point::max();
-        for (const Scheduled& item : g_agenda)
-            next = std::min(next, item.when);
-        int timeout = -1;
-        if (next != Clock::time_point::max())
-            timeout = static_cast<int>(std::max<long long>(
-                0, std::chrono::duration_cast<milliseconds>(next - Clock::now()).count()));
         pollfd socket{xcb_get_file_descriptor(g_x), POLLIN, 0};
-        poll(&socket, 1, timeout);
+        poll(&socket, 1, g_agenda.waitMs());
         while (xcb_generic_event_t* event = xcb_poll_for_event(g_x)) {
             switch (event->response_type & 0x7F) {
             case XCB_SELECTION_REQUEST:
@@ -369,17 +339,6 @@ int main(int argc, char* argv[]) {
         }
         if (xcb_connection_has_error(g_x))
             return 1;
-        const auto due = Clock::now();
-        std::vector<Scheduled> ready;
-        for (auto item = g_agenda.begin(); item != g_agenda.end();) {
-            if (item->when <= due) {
-                ready.push_back(std::move(*item));
-                item = g_agenda.erase(item);
-            } else {
-                ++item;
-            }
-        }
-        for (Scheduled& item : ready)
-            item.work();
+        g_agenda.runDue();
     }
 }
