@@ -25,19 +25,12 @@ constexpr const char* kTextForms[] = {"text/plain;charset=utf-8", "UTF8_STRING",
 constexpr std::size_t kReadChunk = 65536;
 
 // The read end of a pipe, closed when this goes.
-class PipeEnd {
-public:
-    explicit PipeEnd(int fd) : m_fd(fd) {}
-    ~PipeEnd() {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
+struct PipeEnd {
+    const int fd;
+    explicit PipeEnd(int end) : fd(end) {}
+    ~PipeEnd() { close(fd); }
     PipeEnd(const PipeEnd&) = delete;
     PipeEnd& operator=(const PipeEnd&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
 };
 
 // An offer's requests, in the protocol of the selection it belongs to.
@@ -290,7 +283,7 @@ std::string WaylandClipboardReader::text(Selection selection, Deadline deadline,
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0)
         throw ClipboardError("no pipe for the clipboard");
-    const PipeEnd reading(ends[0]);
+    const PipeEnd reading{ends[0]};
     receive(selection, offer->proxy, *form, ends[1]);
     close(ends[1]); // the request carries a copy
     if (!m_queue.flush(deadline))
@@ -299,9 +292,9 @@ std::string WaylandClipboardReader::text(Selection selection, Deadline deadline,
     std::string text;
     char chunk[kReadChunk];
     while (!limit.full(text)) {
-        if (!waitForFd(reading.fd(), POLLIN, deadline))
+        if (!waitForFd(reading.fd, POLLIN, deadline))
             throw ClipboardError("the clipboard's owner does not answer in time");
-        const ssize_t got = read(reading.fd(), chunk, sizeof chunk);
+        const ssize_t got = read(reading.fd, chunk, sizeof chunk);
         if (got == 0)
             break; // the owner closed its end: the whole text has come
         if (got < 0 && errno != EINTR && errno != EAGAIN)

@@ -74,11 +74,9 @@ struct X11SelectionReader::Transfer {
 X11SelectionReader::X11SelectionReader(Deadline deadline) : m_deadline(deadline) {
     int screenNumber = 0;
     // Blocks for the whole of a server grab, the one wait here no deadline bounds.
-    m_connection = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(m_connection)) {
-        xcb_disconnect(m_connection);
+    m_connection.handle = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(m_connection))
         throw ClipboardError("no X display");
-    }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
     for (int i = 0; i < screenNumber && screens.rem > 1; ++i)
         xcb_screen_next(&screens);
@@ -86,31 +84,28 @@ X11SelectionReader::X11SelectionReader(Deadline deadline) : m_deadline(deadline)
 
     const char* names[] = {"CLIPBOARD", "PRIMARY",     "UTF8_STRING",
                            "INCR",      kPropertyName, kStampName};
-    std::uint32_t* atoms[] = {&m_clipboard, &m_primary, &m_utf8, &m_incr, &m_property, &m_stamp};
+    std::uint32_t* atoms[] = {&m_selections[0], &m_selections[1], &m_utf8,
+                              &m_incr,          &m_property,      &m_stamp};
     xcb_intern_atom_cookie_t cookies[std::size(names)];
     for (std::size_t i = 0; i < std::size(names); ++i)
         cookies[i] = xcb_intern_atom(m_connection, 0,
                                      static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
-    try {
-        for (std::size_t i = 0; i < std::size(names); ++i) {
-            const Owned<xcb_intern_atom_reply_t> reply(
-                waitForReply<xcb_intern_atom_reply_t>(cookies[i].sequence));
-            *atoms[i] = reply->atom;
-        }
-    } catch (...) {
-        xcb_disconnect(m_connection);
-        throw;
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const Owned<xcb_intern_atom_reply_t> reply(
+            waitForReply<xcb_intern_atom_reply_t>(cookies[i].sequence));
+        *atoms[i] = reply->atom;
     }
-    // An unmapped input-only window, told of its own property changes: the server's clock.
-    m_stampWindow = xcb_generate_id(m_connection);
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_stampWindow, m_root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
+    m_stampWindow = newWindow(); // the server's clock
 }
 
-X11SelectionReader::~X11SelectionReader() {
-    xcb_disconnect(m_connection);
+// An unmapped input-only window, told of its own property changes.
+std::uint32_t X11SelectionReader::newWindow() {
+    const xcb_window_t window = xcb_generate_id(m_connection);
+    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, m_root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
+    return window;
 }
 
 bool X11SelectionReader::wornOut() const {
@@ -128,8 +123,8 @@ std::uint32_t X11SelectionReader::serverTime(Deadline deadline) {
 
 std::uint32_t X11SelectionReader::owner(Selection selection, Deadline deadline) {
     m_deadline = deadline;
-    const xcb_get_selection_owner_cookie_t cookie = xcb_get_selection_owner(
-        m_connection, selection == Selection::Clipboard ? m_clipboard : m_primary);
+    const xcb_get_selection_owner_cookie_t cookie =
+        xcb_get_selection_owner(m_connection, m_selections[static_cast<int>(selection)]);
     const Owned<xcb_get_selection_owner_reply_t> reply(
         waitForReply<xcb_get_selection_owner_reply_t>(cookie.sequence));
     return reply->owner;
@@ -140,7 +135,6 @@ X11SelectionReader::text(Selection selection, Deadline deadline, ReadLimit limit
                          const std::function<bool(std::uint32_t)>& ownedHere) {
     m_deadline = deadline;
     m_dropped = 0;
-    const xcb_atom_t selectionAtom = selection == Selection::Clipboard ? m_clipboard : m_primary;
     // An owner refuses a request older than its claim, so a claim made between the time taken
     // and the request looks like a refusal: then the whole read is made once more.
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -153,7 +147,7 @@ X11SelectionReader::text(Selection selection, Deadline deadline, ReadLimit limit
         // UTF-8 first; plain STRING is Latin-1, offered alone by some old programs.
         for (const xcb_atom_t target : {m_utf8, xcb_atom_t(XCB_ATOM_STRING)}) {
             Transfer transfer(m_connection, limit);
-            transfer.selection = selectionAtom;
+            transfer.selection = m_selections[static_cast<int>(selection)];
             std::optional<std::string> text = convert(transfer, target, time);
             if (text)
                 return target == m_utf8 ? std::move(*text) : latin1ToUtf8(*text);
@@ -167,13 +161,9 @@ X11SelectionReader::text(Selection selection, Deadline deadline, ReadLimit limit
 std::optional<std::string> X11SelectionReader::convert(Transfer& transfer, std::uint32_t target,
                                                        std::uint32_t time) {
     ++m_windowsMade;
-    transfer.requestor = xcb_generate_id(m_connection);
+    transfer.requestor = newWindow();
     transfer.target = target;
     transfer.time = time;
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, transfer.requestor, m_root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
     xcb_convert_selection(m_connection, transfer.requestor, transfer.selection, target, m_property,
                           time);
     m_transfer = &transfer;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -29,7 +28,6 @@ public:
     // program grabs the server, it waits with every other program's request, and the click that
     // made it ends right after the grab.
     explicit X11SelectionReader(Deadline deadline);
-    ~X11SelectionReader();
     X11SelectionReader(const X11SelectionReader&) = delete;
     X11SelectionReader& operator=(const X11SelectionReader&) = delete;
 
@@ -51,6 +49,7 @@ public:
 
 private:
     struct Transfer;
+    std::uint32_t newWindow();
     std::optional<std::string> convert(Transfer& transfer, std::uint32_t target,
                                        std::uint32_t time);
     std::string readIncrements(Transfer& transfer, std::uint32_t target);
@@ -68,11 +67,15 @@ private:
     // Waits until the server sends something; throws `failure` when the deadline passes first.
     void waitForTheServer(const char* failure) const;
 
-    xcb_connection_t* m_connection = nullptr;
+    struct Connection {
+        xcb_connection_t* handle = nullptr;
+        ~Connection() { xcb_disconnect(handle); } // on every path, a failed start included
+        operator xcb_connection_t*() const { return handle; }
+    } m_connection;
     std::uint32_t m_root = 0;
     std::uint32_t m_stampWindow = 0;
-    std::uint32_t m_clipboard = 0, m_primary = 0, m_utf8 = 0, m_incr = 0, m_property = 0,
-                  m_stamp = 0;
+    std::uint32_t m_selections[2] = {}; // CLIPBOARD and PRIMARY, as Selection counts them
+    std::uint32_t m_utf8 = 0, m_incr = 0, m_property = 0, m_stamp = 0;
     Deadline m_deadline;
     std::optional<std::uint32_t> m_stampTime;
     Transfer* m_transfer = nullptr; // the request under way, if any

@@ -3,7 +3,8 @@
 //   clipboard_owner MODE TEXT
 // Takes the CLIPBOARD selection with TEXT, prints "ready" once the server says it owns it, then
 // answers every request as MODE says, until it is killed. A mode it does not know ends it with
-// status 2 before "ready". `clipboard_owner --modes` lists the modes and what each does.
+// status 2 before "ready". `clipboard_owner --modes` lists the modes; kModes below says
+// what each does.
 
 #include <xcb/xcb.h>
 
@@ -283,8 +284,8 @@ constexpr const char* kModes[][2] = {
 
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "--modes") == 0) {
-        for (const auto& [mode, what] : kModes)
-            std::printf("%-18s %s\n", mode, what);
+        for (const auto& mode : kModes)
+            std::puts(mode[0]);
         return 0;
     }
     if (argc != 3) {
