@@ -114,10 +114,14 @@ std::map<xcb_window_t, Increments> g_increments;
 void appendWithoutWaiting(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target,
                           Clock::time_point until) {
     const std::string chunk(65536, '7');
-    put(requestor, property, target, 8, chunk.data(), static_cast<std::uint32_t>(chunk.size()),
-        XCB_PROP_MODE_APPEND);
-    xcb_flush(g_x);
-    if (Clock::now() < until)
+    // Until the requestor's window is gone, as it is once the requestor has given up: an owner
+    // that went on would flood the server, and slow the next read of every other program.
+    xcb_generic_error_t* error = xcb_request_check(
+        g_x, xcb_change_property_checked(g_x, XCB_PROP_MODE_APPEND, requestor, property, target, 8,
+                                         static_cast<std::uint32_t>(chunk.size()), chunk.data()));
+    const bool gone = error != nullptr;
+    std::free(error);
+    if (!gone && Clock::now() < until)
         g_agenda.later(milliseconds(1),
                        [=] { appendWithoutWaiting(requestor, property, target, until); });
 }
