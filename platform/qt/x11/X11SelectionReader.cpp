@@ -36,35 +36,35 @@ struct FreeDeleter {
 };
 template <class T> using Owned = std::unique_ptr<T, FreeDeleter>;
 
-int eventType(const xcb_generic_event_t& event) {
-    return event.response_type & 0x7F;
-}
-
-// Sent by a client with SendEvent rather than made by the server: a client can forge those.
-bool sentByAClient(const xcb_generic_event_t& event) {
-    return event.response_type & 0x80;
-}
+// The high bit of an event's type marks one sent by a client with SendEvent rather than made by
+// the server: a client can forge those.
+constexpr std::uint8_t kSentByAClient = 0x80;
 
 } // namespace
 
-// One ConvertSelection request and what came of it.
+// One ConvertSelection request and what came of it: the request under way while it lives.
 struct X11SelectionReader::Transfer {
-    xcb_connection_t* connection;
-    xcb_window_t requestor = XCB_NONE;
-    xcb_atom_t selection = XCB_NONE, target = XCB_NONE;
-    xcb_timestamp_t time = XCB_CURRENT_TIME;
+    X11SelectionReader& reader;
+    xcb_atom_t selection;
     ReadLimit limit;
+    xcb_window_t requestor = XCB_NONE;
+    xcb_atom_t target = XCB_NONE;
+    xcb_timestamp_t time = XCB_CURRENT_TIME;
     // The property the owner named in its answer (None: refused), once it has answered.
     std::optional<xcb_atom_t> answer;
     // Changes of our property since the answer, oldest first (XCB_PROPERTY_NEW_VALUE/DELETE).
     std::deque<std::uint8_t> changes;
     bool overflowed = false;
 
-    Transfer(xcb_connection_t* c, ReadLimit limit_) : connection(c), limit(limit_) {}
+    Transfer(X11SelectionReader& reader_, xcb_atom_t selection_, ReadLimit limit_)
+        : reader(reader_), selection(selection_), limit(limit_) {
+        reader.m_transfer = this;
+    }
     ~Transfer() {
+        reader.m_transfer = nullptr;
         if (requestor != XCB_NONE) {
-            xcb_destroy_window(connection, requestor);
-            xcb_flush(connection);
+            xcb_destroy_window(reader.m_connection, requestor);
+            xcb_flush(reader.m_connection);
         }
     }
     Transfer(const Transfer&) = delete;
@@ -146,8 +146,7 @@ X11SelectionReader::text(Selection selection, Deadline deadline, ReadLimit limit
             return std::nullopt;
         // UTF-8 first; plain STRING is Latin-1, offered alone by some old programs.
         for (const xcb_atom_t target : {m_utf8, xcb_atom_t(XCB_ATOM_STRING)}) {
-            Transfer transfer(m_connection, limit);
-            transfer.selection = m_selections[static_cast<int>(selection)];
+            Transfer transfer(*this, m_selections[static_cast<int>(selection)], limit);
             std::optional<std::string> text = convert(transfer, target, time);
             if (text)
                 return target == m_utf8 ? std::move(*text) : latin1ToUtf8(*text);
@@ -166,11 +165,6 @@ std::optional<std::string> X11SelectionReader::convert(Transfer& transfer, std::
     transfer.time = time;
     xcb_convert_selection(m_connection, transfer.requestor, transfer.selection, target, m_property,
                           time);
-    m_transfer = &transfer;
-    struct Finished {
-        Transfer*& current;
-        ~Finished() { current = nullptr; }
-    } finished{m_transfer};
 
     waitUntil([&transfer] { return transfer.answer.has_value(); },
               "the clipboard's owner does not answer");
@@ -269,9 +263,9 @@ void X11SelectionReader::pump() {
 }
 
 void X11SelectionReader::handle(const xcb_generic_event_t& event) {
-    switch (eventType(event)) {
+    switch (event.response_type & ~kSentByAClient) {
     case XCB_PROPERTY_NOTIFY: {
-        if (sentByAClient(event))
+        if (event.response_type & kSentByAClient)
             break; // forged: the server reports property changes itself
         const auto& change = reinterpret_cast<const xcb_property_notify_event_t&>(event);
         if (change.window == m_stampWindow && change.atom == m_stamp &&
