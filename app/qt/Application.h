@@ -12,8 +12,10 @@ bool displayAvailable();
 
 // Chooses the display server before Qt does, and so must come before QApplication. Natively on
 // Wayland where the compositor draws the windows' decorations (sway, KDE Plasma, most wlroots
-// compositors), with Qt's own turned off: Qt 6.4 would load Mesa's OpenGL (about 50 MB) only to
-// ask whether it may draw them, and draws them only through it. Where the compositor draws none
+// compositors); before Qt 6.8 with Qt's own turned off, since Qt 6.4 would load Mesa's OpenGL
+// (about 50 MB) only to ask whether it may draw them, and draws them only through it. From 6.8
+// Qt asks the compositor for every window and draws a frame only where it declines. Where the
+// compositor draws none
 // (GNOME), through its Xwayland, whose windows it decorates, boxes and their titles included;
 // natively only where there is no Xwayland, with Qt's decorations (and, with Qt 6.4, OpenGL).
 // Qt 6.8 draws its decorations without OpenGL, but the choice stays the same on every Qt, so a

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "ButtonPainter.h"
 #include "Colours.h"
@@ -201,11 +202,14 @@ LRESULT Form1::handleMessage(UINT message, WPARAM w, LPARAM l) {
         return reinterpret_cast<LRESULT>(m_highContrast ? GetSysColorBrush(COLOR_BTNFACE)
                                                         : m_background.get());
     case WM_SETTINGCHANGE:
-    case WM_SYSCOLORCHANGE:
-        // High contrast turned on or off, or the system's colours changed: drawn anew.
-        m_highContrast = highContrast();
-        RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    case WM_SYSCOLORCHANGE: {
+        // Drawn anew when high contrast is turned on or off, or the system's colours change; the
+        // other settings, of which Windows tells every window too, change nothing here.
+        const bool wasHighContrast = std::exchange(m_highContrast, highContrast());
+        if (message == WM_SYSCOLORCHANGE || m_highContrast != wasHighContrast)
+            RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         break;
+    }
     case WM_DPICHANGED:
         // Moved to a monitor of another DPI (or its scale changed): where Windows suggests, at
         // the client size the design has at the new DPI.

@@ -11,19 +11,15 @@
 
 namespace {
 
-// The one box a failed start shows, saying what failed. By then Form1 has let go of all it made,
-// its window first, so the box's own message loop reaches nothing of it.
-void tellWhatFailed(const std::string& what) {
-    const std::wstring text = L"La finestra della calcolatrice non può essere creata: " +
-                              platform::win32::toUtf16(what) + L".";
-    MessageBoxW(nullptr, text.c_str(), L"BRENOLDI", MB_OK | MB_ICONERROR);
-}
-
-// The box of a failure the calculator's own clicks do not report (they end in a box of their
-// own), once it runs: the program then ends.
-void tellWhatStopped(const std::string& what) {
+// The one box a failure shows, saying what failed: at start, or once the calculator runs, of a
+// failure its own clicks do not report (they end in a box of their own); the program then ends.
+// By then Form1 has let go of all it made, its window first, so the box's own message loop
+// reaches nothing of it.
+void tellWhatFailed(bool started, const std::string& what) {
     const std::wstring text =
-        L"La calcolatrice si è fermata per un errore: " + platform::win32::toUtf16(what) + L".";
+        (started ? L"La calcolatrice si è fermata per un errore: "
+                 : L"La finestra della calcolatrice non può essere creata: ") +
+        platform::win32::toUtf16(what) + L".";
     MessageBoxW(nullptr, text.c_str(), L"BRENOLDI", MB_OK | MB_ICONERROR);
 }
 
@@ -47,11 +43,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         }
         status = static_cast<int>(message.wParam);
     } catch (const app::win32::StartError& error) {
-        tellWhatFailed(error.what());
+        tellWhatFailed(false, error.what());
     } catch (const std::bad_alloc&) {
-        (started ? tellWhatStopped : tellWhatFailed)("memoria insufficiente");
+        tellWhatFailed(started, "memoria insufficiente");
     } catch (const std::exception& error) {
-        (started ? tellWhatStopped : tellWhatFailed)(error.what());
+        tellWhatFailed(started, error.what());
     }
     if (SUCCEEDED(com))
         CoUninitialize();

@@ -50,6 +50,7 @@ protected:
 // application has none.
 QClipboard& qtClipboard();
 
+// The mode in which Qt names `selection`.
 QClipboard::Mode qtMode(Selection selection);
 
 } // namespace platform::qt

@@ -56,11 +56,11 @@ WaylandClipboardReader& readerOf(void* self) {
 
 // Released where the compositor knows the request, else destroyed on this side only.
 template <class Proxy>
-void letGo(Proxy* proxy, int releaseSince, void (*release)(Proxy*), void (*destroy)(Proxy*)) {
+void letGo(Proxy* proxy, std::uint32_t releaseSince, void (*release)(Proxy*),
+           void (*destroy)(Proxy*)) {
     if (proxy)
-        (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(proxy)) >= std::uint32_t(releaseSince)
-             ? release
-             : destroy)(proxy);
+        (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(proxy)) >= releaseSince ? release
+                                                                                  : destroy)(proxy);
 }
 
 } // namespace

@@ -90,10 +90,9 @@ void forgePropertyNotices(const xcb_selection_request_event_t& request) {
     }
 }
 
-void putText(const xcb_selection_request_event_t& request,
-             std::uint8_t mode = XCB_PROP_MODE_REPLACE) {
+void putText(const xcb_selection_request_event_t& request) {
     put(request.requestor, request.property, request.target, 8, g_text.data(),
-        static_cast<std::uint32_t>(g_text.size()), mode);
+        static_cast<std::uint32_t>(g_text.size()));
 }
 
 void answer(const xcb_selection_request_event_t& request, xcb_timestamp_t time,
