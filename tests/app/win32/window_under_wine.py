@@ -13,7 +13,7 @@ import subprocess
 import time
 
 from wine_window import (CONTROLS, ID, PROBE, PROGRAM, Lines, calculator_window, design, expect,
-                         fail, pixels, press, probe, run, wait_for)
+                         fail, pixels, press, probe, run, stop_wine, wait_for)
 
 # Seconds from a click to its clipboard failure's box: the half second the program waits for a
 # clipboard held open, with room for Wine and xdotool on a loaded machine.
@@ -49,8 +49,7 @@ def set_dpi(dpi):
     """Wine reads the DPI once per process, from the registry, written when its server stops."""
     run("wine", "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
         "REG_DWORD", "/d", str(dpi), "/f")
-    run("wineserver", "-k")
-    run("wineserver", "-w")
+    stop_wine()
 
 
 def screenshot(window):
@@ -135,7 +134,7 @@ def scaled_windows():
                 expect("Text1", "15")
             finally:
                 program.terminate()
-                run("wineserver", "-k")
+                stop_wine()
     finally:
         set_dpi(96)
 
@@ -150,8 +149,7 @@ def set_colours(colours):
     for name, value in colours.items():
         run("wine", "reg", "add", "HKCU\\Control Panel\\Colors", "/v", name, "/t", "REG_SZ",
             "/d", value, "/f")
-    run("wineserver", "-k")
-    run("wineserver", "-w")
+    stop_wine()
 
 
 def high_contrast():
@@ -293,7 +291,7 @@ def main():
         expect("Text1", "5.5")
     finally:
         program.terminate()
-        run("wineserver", "-k")
+        stop_wine()
     scaled_windows()
     high_contrast()
     print("BRENOLDI.exe under Wine: window at 96, 144 and 192 dpi and in high contrast, keys, "

@@ -28,6 +28,13 @@ def run(*arguments, stdin=None):
     return subprocess.run(arguments, input=stdin, capture_output=True, text=True)
 
 
+def stop_wine():
+    """Ends the wineserver and waits until it has gone: it writes the registry as it goes, and a
+    server started before that would read the old one, or have its changes overwritten."""
+    run("wineserver", "-k")
+    run("wineserver", "-w")
+
+
 def probe(*arguments):
     done = run("wine", PROBE, *arguments)
     return done.returncode, done.stdout.replace("\r", "")
